@@ -19,11 +19,21 @@ int RealServices::messageBox(QWidget *owner, const QString &text, const QString 
 {
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
     switch (icon) {
-    case MessageIcon::None: qtIcon = QMessageBox::NoIcon; break;
-    case MessageIcon::Information: qtIcon = QMessageBox::Information; break;
-    case MessageIcon::Question: qtIcon = QMessageBox::Question; break;
-    case MessageIcon::Warning: qtIcon = QMessageBox::Warning; break;
-    case MessageIcon::Error: qtIcon = QMessageBox::Critical; break;
+    case MessageIcon::None:
+        qtIcon = QMessageBox::NoIcon;
+        break;
+    case MessageIcon::Information:
+        qtIcon = QMessageBox::Information;
+        break;
+    case MessageIcon::Question:
+        qtIcon = QMessageBox::Question;
+        break;
+    case MessageIcon::Warning:
+        qtIcon = QMessageBox::Warning;
+        break;
+    case MessageIcon::Error:
+        qtIcon = QMessageBox::Critical;
+        break;
     }
     QMessageBox box(qtIcon, caption, text,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
@@ -94,7 +104,8 @@ QString RealServices::getSaveFileName(QWidget *owner, const QString &defaultExt,
 void RealServices::powerOff()
 {
 #ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("shutdown"), {QStringLiteral("/s"), QStringLiteral("/t"), QStringLiteral("0")});
+    QProcess::startDetached(QStringLiteral("shutdown"),
+                            {QStringLiteral("/s"), QStringLiteral("/t"), QStringLiteral("0")});
 #else
     QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
 #endif
@@ -102,7 +113,8 @@ void RealServices::powerOff()
 
 void RealServices::showBalloonTip(QWidget *window, int, const QString &title, const QString &text)
 {
-    const QString tip = QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
+    const QString tip
+            = QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
     QToolTip::showText(QCursor::pos(), tip, window);
 }
 

@@ -15,12 +15,11 @@ private slots:
 
 void TestPlatform::filterToNameFilters()
 {
-    const QString filter = QStringLiteral(
-            "All Support Files(*.avi;*.mpg;)|*.avi;*.mpg;|AVI Files (*.avi)|*.avi|All Files (*.*)|*.*");
+    const QString filter = QStringLiteral("All Support Files(*.avi;*.mpg;)|*.avi;*.mpg;|AVI Files "
+                                          "(*.avi)|*.avi|All Files (*.*)|*.*");
     QCOMPARE(Platform::FilterToNameFilters(filter),
              QStringList({QStringLiteral("All Support Files (*.avi *.mpg)"),
-                          QStringLiteral("AVI Files (*.avi)"),
-                          QStringLiteral("All Files (*.*)")}));
+                          QStringLiteral("AVI Files (*.avi)"), QStringLiteral("All Files (*.*)")}));
 }
 
 void TestPlatform::browseForFolderEmptiesAMissingStart()

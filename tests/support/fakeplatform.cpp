@@ -3,7 +3,7 @@
 int FakePlatform::messageBox(QWidget *owner, const QString &text, const QString &caption,
                              Platform::MessageIcon icon, Platform::MessageButtons buttons)
 {
-    const Message message{owner, text, caption, icon, buttons};
+    const Message message {owner, text, caption, icon, buttons};
     messages << message;
     if (onMessage)
         onMessage(message);
@@ -26,7 +26,7 @@ bool FakePlatform::shellOpen(QWidget *, const QString &target)
 bool FakePlatform::browseForFolder(QWidget *, const QString &title, const QString &root,
                                    QString &folder)
 {
-    folderRequests << FolderRequest{title, root, folder};
+    folderRequests << FolderRequest {title, root, folder};
     const QString answer = folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     if (answer.isEmpty())
         return false;
@@ -54,7 +54,7 @@ void FakePlatform::powerOff()
 void FakePlatform::showBalloonTip(QWidget *window, int icon, const QString &title,
                                   const QString &text)
 {
-    tips << Tip{window, icon, title, text};
+    tips << Tip {window, icon, title, text};
 }
 
 void FakePlatform::reset()

@@ -3,12 +3,12 @@
 #include "platform/platform.h"
 
 #include <QList>
-#include <functional>
 #include <QPointer>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 // Records every dialog, message, shell request and power-off, and answers dialogs from queues
 // the test fills beforehand. An empty queue answers as a user pressing Cancel (or OK / No).
@@ -53,10 +53,10 @@ public:
     void reset();
 
     // Answers, consumed in order.
-    QQueue<int> messageAnswers;            // for Yes/No boxes; default IdNo
-    QQueue<QString> folderAnswers;         // empty string = Cancel
-    QQueue<QStringList> openFileAnswers;   // empty list = Cancel
-    QQueue<QString> saveFileAnswers;       // empty string = Cancel
+    QQueue<int> messageAnswers; // for Yes/No boxes; default IdNo
+    QQueue<QString> folderAnswers; // empty string = Cancel
+    QQueue<QStringList> openFileAnswers; // empty list = Cancel
+    QQueue<QString> saveFileAnswers; // empty string = Cancel
 
     // What happened.
     QList<Message> messages;
@@ -64,7 +64,7 @@ public:
     QStringList shellOpens;
     QList<FolderRequest> folderRequests;
     QStringList openFileFilters;
-    QStringList saveRequests;              // "defaultExt|filter"
+    QStringList saveRequests; // "defaultExt|filter"
     int powerOffCount = 0;
     QList<Tip> tips;
     // Called inside messageBox, before it returns, e.g. to check the state at that moment.

@@ -11,8 +11,8 @@ public:
     ProgramFolder();
 
     bool isValid() const { return m_dir.isValid(); }
-    QString path() const;             // with a trailing separator, as AppDir is
-    QString programFile() const;      // the program file the window believes it runs as
+    QString path() const; // with a trailing separator, as AppDir is
+    QString programFile() const; // the program file the window believes it runs as
     QString filePath(const QString &relative) const;
 
     // vezizi.dll as a link to the system's ffmpeg, or to a program built with the tests.

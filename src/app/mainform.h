@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class QVBoxLayout;
+class TAdvListView;
+class TTaskListModel;
+class TValueListEditor;
+
+// What the program was started as: its own file and its command-line parameters.
+struct StartupInfo
+{
+    QString programFile;
+    QStringList parameters;
+};
+
+// The main window. Its handlers are defined beside the subsystem they belong to:
+// app/ (creation, show, close, the output folder buttons), tasks/ (adding tasks, list commands,
+// output settings), profiles/ (profile list and grids), conversion/ (the run), preview/.
+class TMainForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(const StartupInfo &startup, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // --- Application shell ---------------------------------------------------------------
+    void FormCreate();
+    void bbtnBrowserClick();
+    void bbtnOpenClick();
+    // Grid numbers: 0 vleOutput, 1 vleVideo, 2 vleAudio, 3 vleAdvanced; others change nothing.
+    void SetGridValue(int grid, const QString &key, const QString &value);
+    TValueListEditor *Grid(int number) const;
+
+    QString EncoderPath;
+    QStringList InputExtensions;
+    QString InputMask;
+    QString OpenDialogFilter;
+
+    // --- Task list -------------------------------------------------------------------------
+
+    // --- Profiles ------------------------------------------------------------------------
+    QString ProfileExt;
+
+    // --- Conversion ----------------------------------------------------------------------
+
+    // --- Preview -------------------------------------------------------------------------
+
+    // --- Controls ------------------------------------------------------------------------
+    QWidget *panTop = nullptr;
+    QWidget *panMain = nullptr;
+    TTaskListModel *ltvTaskItems = nullptr;
+    TAdvListView *ltvTask = nullptr;
+    QWidget *panSmallToolbar = nullptr;
+    QToolButton *sbtnDelete = nullptr;
+    QToolButton *sbtnClear = nullptr;
+    QToolButton *sbtnUp = nullptr;
+    QToolButton *sbtnDown = nullptr;
+    QToolButton *sbtnAbout = nullptr;
+    QToolButton *sbtnHelp = nullptr;
+    QWidget *panbg = nullptr;
+    QLabel *labProgramName = nullptr;
+    QWidget *panToolbar = nullptr;
+    QToolButton *sbtnAddFile = nullptr;
+    QToolButton *sbtnAddDir = nullptr;
+    QToolButton *sbtnOptions = nullptr;
+
+    QWidget *panProfile = nullptr;
+    QWidget *panPreview = nullptr;
+    QScrollArea *sbxProfile = nullptr;
+    QWidget *panOutput = nullptr;
+    QToolButton *btnOutput = nullptr;
+    TValueListEditor *vleOutput = nullptr;
+    QWidget *panVideo = nullptr;
+    QToolButton *btnVideo = nullptr;
+    TValueListEditor *vleVideo = nullptr;
+    QWidget *panAudio = nullptr;
+    QToolButton *btnAudio = nullptr;
+    TValueListEditor *vleAudio = nullptr;
+    QWidget *panAdvanced = nullptr;
+    QToolButton *btnAdvanced = nullptr;
+    TValueListEditor *vleAdvanced = nullptr;
+
+    QWidget *panBottom = nullptr;
+    QWidget *panBottomCenter = nullptr;
+    QComboBox *cmbProfile = nullptr;
+    QPushButton *bbtnSetting = nullptr;
+    QLineEdit *edtOutputdir = nullptr;
+    QPushButton *bbtnBrowser = nullptr;
+    QPushButton *bbtnOpen = nullptr;
+    QWidget *panBottomLeft = nullptr;
+    QWidget *panBottomRight = nullptr;
+    QToolButton *imgStart = nullptr;
+    QToolButton *imgStop = nullptr;
+
+private:
+    void createControls();
+    void createTaskPane();
+    void createProfilePane();
+    void createBottomPane();
+    QWidget *createSection(QVBoxLayout *column, const QString &caption, QToolButton *&button,
+                           TValueListEditor *&grid, const QString &name,
+                           const QStringList &designRows);
+
+    StartupInfo m_startup;
+};
+
+extern TMainForm *MainForm;

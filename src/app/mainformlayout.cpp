@@ -1,0 +1,240 @@
+// The main window's controls, at the places and sizes of its fixed layout.
+#include "app/mainform.h"
+
+#include "profiles/valuelisteditor.h"
+#include "tasks/tasklistmodel.h"
+#include "tasks/tasklistview.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor SectionHeaderColor(91, 172, 242);
+const QColor CaptionColor(235, 235, 235);
+const QColor TaskHeaderColor(202, 227, 255);
+
+template<typename T>
+T *make(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QWidget *panel(QWidget *parent, const QString &name, const QRect &geometry, const QColor &color)
+{
+    auto *widget = make<QWidget>(parent, name, geometry);
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    return widget;
+}
+
+QToolButton *flatButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QRect &geometry)
+{
+    auto *button = make<QToolButton>(parent, name, geometry);
+    button->setText(caption);
+    button->setToolTip(caption);
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+QLabel *label(QWidget *parent, const QString &text, const QPoint &at)
+{
+    auto *widget = new QLabel(text, parent);
+    widget->move(at);
+    widget->adjustSize();
+    return widget;
+}
+
+// The darker backdrop of the tool bars and bottom panels, in the program's blue.
+const QColor Backdrop(46, 88, 140);
+
+} // namespace
+
+void TMainForm::createControls()
+{
+    setFixedSize(812, 547);
+    panTop = panel(this, QStringLiteral("panTop"), QRect(0, 0, 812, 15), Qt::white);
+    createTaskPane();
+    createProfilePane();
+    createBottomPane();
+}
+
+void TMainForm::createTaskPane()
+{
+    panMain = panel(this, QStringLiteral("panMain"), QRect(0, 15, 552, 442), Backdrop);
+    panel(panMain, QStringLiteral("panMainStrip"), QRect(0, 0, 10, 442), Qt::white);
+
+    ltvTaskItems = new TTaskListModel(this);
+    ltvTask = new TAdvListView(ltvTaskItems, panMain);
+    ltvTask->setObjectName(QStringLiteral("ltvTask"));
+    ltvTask->setGeometry(18, 12, 519, 323);
+    ltvTask->header()->setStyleSheet(
+            QStringLiteral("QHeaderView::section { background-color: %1; }")
+                    .arg(TaskHeaderColor.name()));
+
+    panSmallToolbar
+            = panel(panMain, QStringLiteral("panSmallToolbar"), QRect(18, 334, 519, 35), Qt::white);
+    const QStringList small
+            = {QStringLiteral("Delete"),    QStringLiteral("Clear"), QStringLiteral("Move Up"),
+               QStringLiteral("Move Down"), QStringLiteral("About"), QStringLiteral("Help")};
+    QToolButton **smallButtons[]
+            = {&sbtnDelete, &sbtnClear, &sbtnUp, &sbtnDown, &sbtnAbout, &sbtnHelp};
+    const QStringList smallNames = {QStringLiteral("sbtnDelete"), QStringLiteral("sbtnClear"),
+                                    QStringLiteral("sbtnUp"),     QStringLiteral("sbtnDown"),
+                                    QStringLiteral("sbtnAbout"),  QStringLiteral("sbtnHelp")};
+    for (int i = 0; i < small.size(); ++i) {
+        const int x = i < 4 ? 4 + i * 78 : 519 - (6 - i) * 62 - 4;
+        *smallButtons[i] = flatButton(panSmallToolbar, smallNames.at(i), small.at(i),
+                                      QRect(x, 5, i < 4 ? 74 : 58, 25));
+    }
+
+    panbg = panel(panMain, QStringLiteral("panbg"), QRect(18, 12, 519, 357), Qt::white);
+    labProgramName = new QLabel(panbg);
+    labProgramName->setObjectName(QStringLiteral("labProgramName"));
+    labProgramName->setGeometry(0, 140, 519, 40);
+    labProgramName->setAlignment(Qt::AlignCenter);
+    QFont nameFont(QStringLiteral("Verdana"), 18, QFont::Bold);
+    nameFont.setItalic(true);
+    labProgramName->setFont(nameFont);
+    labProgramName->setStyleSheet(QStringLiteral("color: rgb(46, 88, 140);"));
+    auto *hint = new QLabel(QStringLiteral("Add files or folders, or drop them here."), panbg);
+    hint->setGeometry(0, 185, 519, 20);
+    hint->setAlignment(Qt::AlignCenter);
+
+    panToolbar = panel(panMain, QStringLiteral("panToolbar"), QRect(10, 380, 542, 62), Backdrop);
+    sbtnAddFile = flatButton(panToolbar, QStringLiteral("sbtnAddFile"), QStringLiteral("Add File"),
+                             QRect(8, 8, 96, 46));
+    sbtnAddDir = flatButton(panToolbar, QStringLiteral("sbtnAddDir"), QStringLiteral("Add Dir"),
+                            QRect(110, 8, 96, 46));
+    sbtnOptions = flatButton(panToolbar, QStringLiteral("sbtnOptions"), QStringLiteral("Settings"),
+                             QRect(212, 8, 96, 46));
+    for (QToolButton *button : {sbtnAddFile, sbtnAddDir, sbtnOptions})
+        button->setStyleSheet(QStringLiteral("QToolButton { color: %1; font-weight: bold; }")
+                                      .arg(CaptionColor.name()));
+}
+
+QWidget *TMainForm::createSection(QVBoxLayout *column, const QString &caption, QToolButton *&button,
+                                  TValueListEditor *&grid, const QString &name,
+                                  const QStringList &designRows)
+{
+    auto *header = panel(nullptr, QStringLiteral("pan") + name, QRect(0, 0, 237, 18),
+                         SectionHeaderColor);
+    header->setFixedHeight(18);
+    auto *title = new QLabel(QStringLiteral("      ") + caption, header);
+    title->setGeometry(0, 0, 237, 18);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    button = make<QToolButton>(header, QStringLiteral("btn") + name, QRect(5, 3, 12, 12));
+    button->setText(QStringLiteral("-"));
+    grid = new TValueListEditor;
+    grid->setObjectName(QStringLiteral("vle") + name);
+    for (const QString &row : designRows)
+        grid->AppendRow(row, QString());
+    grid->setFixedHeight(grid->RowCount() * (TValueListEditor::DefaultRowHeight + 1));
+    column->addWidget(header);
+    column->addWidget(grid);
+    return header;
+}
+
+void TMainForm::createProfilePane()
+{
+    panProfile = panel(this, QStringLiteral("panProfile"), QRect(552, 15, 260, 442), Backdrop);
+    panel(panProfile, QStringLiteral("panProfileStrip"), QRect(250, 0, 10, 442), Qt::white);
+    panPreview = panel(panProfile, QStringLiteral("panPreview"), QRect(0, 0, 250, 225), Qt::black);
+    auto *caption = label(panProfile, QStringLiteral("Profile"), QPoint(8, 220));
+    caption->setStyleSheet(
+            QStringLiteral("color: %1; font-weight: bold;").arg(CaptionColor.name()));
+    caption->move(8, 222);
+    caption->raise();
+
+    sbxProfile
+            = make<QScrollArea>(panProfile, QStringLiteral("sbxProfile"), QRect(0, 238, 237, 196));
+    sbxProfile->setFrameShape(QFrame::NoFrame);
+    sbxProfile->setWidgetResizable(true);
+    sbxProfile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *content = new QWidget;
+    content->setAutoFillBackground(true);
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    panOutput = createSection(column, QStringLiteral("Output"), btnOutput, vleOutput,
+                              QStringLiteral("Output"),
+                              {QStringLiteral("New Filename"), QStringLiteral("Start Time"),
+                               QStringLiteral("End Time")});
+    panVideo = createSection(column, QStringLiteral("Video"), btnVideo, vleVideo,
+                             QStringLiteral("Video"),
+                             {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
+                              QStringLiteral("Bit Rate"), QStringLiteral("Frame Rate"),
+                              QStringLiteral("Aspect"), QStringLiteral("Disable Video")});
+    panAudio = createSection(column, QStringLiteral("Audio"), btnAudio, vleAudio,
+                             QStringLiteral("Audio"),
+                             {QStringLiteral("Audio Codec"), QStringLiteral("Audio Bitrate"),
+                              QStringLiteral("Sample Rate"), QStringLiteral("Channels"),
+                              QStringLiteral("Volumn"), QStringLiteral("Disable Audio")});
+    panAdvanced = createSection(
+            column, QStringLiteral("Advanced"), btnAdvanced, vleAdvanced,
+            QStringLiteral("Advanced"),
+            {QStringLiteral("Bit Exact Algorithms"), QStringLiteral("Deinterlace")});
+    column->addStretch(1);
+    sbxProfile->setWidget(content);
+}
+
+void TMainForm::createBottomPane()
+{
+    panBottom = panel(this, QStringLiteral("panBottom"), QRect(0, 457, 812, 90), Backdrop);
+    panel(panBottom, QStringLiteral("panBottomStrip"), QRect(0, 0, 10, 90), Qt::white);
+
+    panBottomCenter
+            = panel(panBottom, QStringLiteral("panBottomCenter"), QRect(10, 0, 637, 90), Backdrop);
+    const QString captionStyle = QStringLiteral("color: %1;").arg(CaptionColor.name());
+    label(panBottomCenter, QStringLiteral("Profile:"), QPoint(30, 11))->setStyleSheet(captionStyle);
+    cmbProfile
+            = make<QComboBox>(panBottomCenter, QStringLiteral("cmbProfile"), QRect(74, 8, 463, 21));
+    cmbProfile->setEditable(false);
+    bbtnSetting = make<QPushButton>(panBottomCenter, QStringLiteral("bbtnSetting"),
+                                    QRect(546, 5, 75, 25));
+    bbtnSetting->setText(QStringLiteral("&Detail"));
+    label(panBottomCenter, QStringLiteral("Output Path:"), QPoint(2, 44))
+            ->setStyleSheet(captionStyle);
+    edtOutputdir = make<QLineEdit>(panBottomCenter, QStringLiteral("edtOutputdir"),
+                                   QRect(75, 39, 329, 21));
+    bbtnBrowser = make<QPushButton>(panBottomCenter, QStringLiteral("bbtnBrowser"),
+                                    QRect(411, 37, 75, 25));
+    bbtnBrowser->setText(QStringLiteral("&Browse"));
+    bbtnOpen = make<QPushButton>(panBottomCenter, QStringLiteral("bbtnOpen"),
+                                 QRect(494, 36, 75, 25));
+    bbtnOpen->setText(QStringLiteral("&Open"));
+
+    // Swapped with the idle panel while a run lasts; the same place and width.
+    panBottomLeft
+            = panel(panBottom, QStringLiteral("panBottomLeft"), QRect(0, 0, 637, 90), Backdrop);
+    panBottomLeft->hide();
+
+    panBottomRight
+            = panel(panBottom, QStringLiteral("panBottomRight"), QRect(628, 0, 184, 90), Backdrop);
+    const QString bigStyle = QStringLiteral(
+            "QToolButton { color: white; font: bold 14pt; border-radius: 8px; background: %1; }"
+            "QToolButton:hover { background: %2; }");
+    imgStart
+            = make<QToolButton>(panBottomRight, QStringLiteral("imgStart"), QRect(16, 12, 133, 65));
+    imgStart->setText(QStringLiteral("Start"));
+    imgStart->setStyleSheet(bigStyle.arg(QStringLiteral("#3c9a3c"), QStringLiteral("#4cb84c")));
+    imgStop = make<QToolButton>(panBottomRight, QStringLiteral("imgStop"), QRect(16, 12, 133, 65));
+    imgStop->setText(QStringLiteral("Stop"));
+    imgStop->setStyleSheet(bigStyle.arg(QStringLiteral("#b83c3c"), QStringLiteral("#d04c4c")));
+    imgStop->hide();
+}
