@@ -20,7 +20,8 @@ const QString StartTimeKey = QStringLiteral("Start Time");
 const QString EndTimeKey = QStringLiteral("End Time");
 
 // A click on the list's empty area below the rows clears the selection but is no click on an
-// item, so the view reports no click for it; the grid must still follow it.
+// item, so the view reports no click for it; the grid must still follow it. The view clears
+// the selection only when it handles the release itself, so the click is handled after it.
 class EmptyAreaClick : public QObject
 {
 public:
@@ -37,7 +38,7 @@ protected:
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton
                 && !m_list->indexAt(mouse->position().toPoint()).isValid()) {
-                m_form->ltvTaskClick();
+                QMetaObject::invokeMethod(m_form, &TMainForm::ltvTaskClick, Qt::QueuedConnection);
             }
         }
         return false;
