@@ -47,6 +47,21 @@ QStringList localPaths(const QMimeData *data)
     return paths;
 }
 
+// Files are only read, never taken away: a drop is accepted as a copy (or a link), because a
+// file manager deletes the originals of a drop accepted as a move.
+bool acceptWithoutMove(QDropEvent *event)
+{
+    for (const Qt::DropAction action : {Qt::CopyAction, Qt::LinkAction}) {
+        if (event->possibleActions() & action) {
+            event->setDropAction(action);
+            event->accept();
+            return true;
+        }
+    }
+    event->ignore();
+    return false;
+}
+
 } // namespace
 
 void TMainForm::bindTaskHandlers()
@@ -134,7 +149,7 @@ void TMainForm::tbtnAddDirClick()
 void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 {
     if (ltvTask->isEnabled() && !localPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+        acceptWithoutMove(event);
     else
         event->ignore();
 }
@@ -142,7 +157,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 void TMainForm::dragMoveEvent(QDragMoveEvent *event)
 {
     if (ltvTask->isEnabled() && !localPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+        acceptWithoutMove(event);
     else
         event->ignore();
 }
@@ -150,11 +165,10 @@ void TMainForm::dragMoveEvent(QDragMoveEvent *event)
 void TMainForm::dropEvent(QDropEvent *event)
 {
     const QStringList names = localPaths(event->mimeData());
-    if (!ltvTask->isEnabled() || names.isEmpty()) {
+    if (!ltvTask->isEnabled() || names.isEmpty() || !acceptWithoutMove(event)) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
     // Probing takes a while; the file manager that dropped should not wait for it.
     QMetaObject::invokeMethod(
             this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);

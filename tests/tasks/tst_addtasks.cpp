@@ -35,7 +35,7 @@ private slots:
     void addDirFiltersAndSorts();
     void addFolderServesMessagesBetweenFiles();
     void dropOfFilesAndFolders();
-    void dropRefusedWhileListDisabled();
+    void dropRefused();
     void commandLine_data();
     void commandLine();
     void unreadableListFile();
@@ -304,12 +304,19 @@ void TestAddTasks::dropOfFilesAndFolders()
     QMimeData data;
     data.setUrls(urls);
 
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Offered as a move, the drop is taken as a copy: the file manager must keep the files.
+    const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(QPoint(100, 100), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    enter.setDropAction(Qt::MoveAction);
     QCoreApplication::sendEvent(MainForm, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(100, 100), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    drop.setDropAction(Qt::MoveAction);
     QCoreApplication::sendEvent(MainForm, &drop);
     QVERIFY(drop.isAccepted());
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    QVERIFY(captions().isEmpty()); // taken in once the drop has been answered
     QCoreApplication::processEvents();
 
     const QString folder = media(QStringLiteral("folder")) + QDir::separator();
@@ -321,7 +328,7 @@ void TestAddTasks::dropOfFilesAndFolders()
     QVERIFY(selectedRows().isEmpty());
 }
 
-void TestAddTasks::dropRefusedWhileListDisabled()
+void TestAddTasks::dropRefused()
 {
     start();
     QMimeData text;
@@ -330,6 +337,12 @@ void TestAddTasks::dropRefusedWhileListDisabled()
                               Qt::NoModifier);
     QCoreApplication::sendEvent(MainForm, &textEnter);
     QVERIFY(!textEnter.isAccepted());
+
+    QMimeData moveOnly;
+    moveOnly.setUrls({QUrl::fromLocalFile(media(QStringLiteral("a.avi")))});
+    QDropEvent move(QPointF(100, 100), Qt::MoveAction, &moveOnly, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(MainForm, &move);
+    QVERIFY(!move.isAccepted());
 
     MainForm->ltvTask->setEnabled(false); // as while a run lasts
     QMimeData data;
