@@ -57,7 +57,8 @@ void TSizeForm::FormShow()
 {
     if (!MainForm)
         return;
-    move(MainForm->geometry().center() - rect().center());
+    const QRect frame = frameGeometry();
+    move(MainForm->frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     MainForm->setEnabled(false);
 }
 
