@@ -66,6 +66,10 @@ const QColor Backdrop(46, 88, 140);
 void TMainForm::createControls()
 {
     setFixedSize(812, 547);
+    // The layout is laid out in pixels for a small dialog font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     panTop = panel(this, QStringLiteral("panTop"), QRect(0, 0, 812, 15), Qt::white);
     createTaskPane();
     createProfilePane();
@@ -155,11 +159,10 @@ void TMainForm::createProfilePane()
     panProfile = panel(this, QStringLiteral("panProfile"), QRect(552, 15, 260, 442), Backdrop);
     panel(panProfile, QStringLiteral("panProfileStrip"), QRect(250, 0, 10, 442), Qt::white);
     panPreview = panel(panProfile, QStringLiteral("panPreview"), QRect(0, 0, 250, 225), Qt::black);
-    auto *caption = label(panProfile, QStringLiteral("Profile"), QPoint(8, 220));
+    auto *caption = label(panProfile, QStringLiteral("Profile"), QPoint(8, 222));
     caption->setStyleSheet(
             QStringLiteral("color: %1; font-weight: bold;").arg(CaptionColor.name()));
-    caption->move(8, 222);
-    caption->raise();
+    caption->adjustSize();
 
     sbxProfile
             = make<QScrollArea>(panProfile, QStringLiteral("sbxProfile"), QRect(0, 238, 237, 196));
@@ -201,7 +204,7 @@ void TMainForm::createBottomPane()
     panBottomCenter
             = panel(panBottom, QStringLiteral("panBottomCenter"), QRect(10, 0, 637, 90), Backdrop);
     const QString captionStyle = QStringLiteral("color: %1;").arg(CaptionColor.name());
-    label(panBottomCenter, QStringLiteral("Profile:"), QPoint(30, 11))->setStyleSheet(captionStyle);
+    label(panBottomCenter, QStringLiteral("Profile:"), QPoint(36, 11))->setStyleSheet(captionStyle);
     cmbProfile
             = make<QComboBox>(panBottomCenter, QStringLiteral("cmbProfile"), QRect(74, 8, 463, 21));
     cmbProfile->setEditable(false);
