@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QWindow>
 
 TSizeForm *SizeForm = nullptr;
 
@@ -57,6 +58,9 @@ void TSizeForm::FormShow()
 {
     if (!MainForm)
         return;
+    // Kept above the main window, which takes no clicks that could raise it over the dialog.
+    if (windowHandle())
+        windowHandle()->setTransientParent(MainForm->windowHandle());
     const QRect frame = frameGeometry();
     move(MainForm->frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     MainForm->setEnabled(false);
