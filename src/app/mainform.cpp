@@ -33,6 +33,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     bindTaskHandlers();
     FormCreate();
     bindTaskCommands();
+    bindProfileHandlers();
 }
 
 TMainForm::~TMainForm()

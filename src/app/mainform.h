@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profiles/valuelisteditor.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -94,7 +96,24 @@ public:
     int ProbeTimeoutMs = 30000;
 
     // --- Profiles ------------------------------------------------------------------------
-    QString ProfileExt;
+    QString ProfileExt; // "." + the loaded profile's type; empty before the first load
+    void bindProfileHandlers();
+    // Loads the profile chosen in cmbProfile. Bound to the user's pick; preferences and the
+    // settings dialog call it directly after setting the list's position.
+    void cmbProfileChange();
+    // Fills vleVideo, vleAudio and vleAdvanced from the profile and sets ProfileExt. Throws
+    // EListError for an "Index" outside its list and EIniFileError for file access.
+    void LoadProfile(const QString &path);
+    void vleVideoDrawCell(int col, int row, const QRect &rect,
+                          TValueListEditor::CellColors &colors);
+    void vleAudioDrawCell(int col, int row, const QRect &rect,
+                          TValueListEditor::CellColors &colors);
+    void vleAdvancedDrawCell(int col, int row, const QRect &rect,
+                             TValueListEditor::CellColors &colors);
+    void vleVideoMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleAudioMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleAdvancedMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleVideoStringsChange();
 
     // --- Conversion ----------------------------------------------------------------------
     // The one encoder process, used by the probe and the run in turn; owned by the form.
