@@ -1,7 +1,5 @@
 #pragma once
 
-#include "profiles/valuelisteditor.h"
-
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -104,12 +102,9 @@ public:
     // Fills vleVideo, vleAudio and vleAdvanced from the profile and sets ProfileExt. Throws
     // EListError for an "Index" outside its list and EIniFileError for file access.
     void LoadProfile(const QString &path);
-    void vleVideoDrawCell(int col, int row, const QRect &rect,
-                          TValueListEditor::CellColors &colors);
-    void vleAudioDrawCell(int col, int row, const QRect &rect,
-                          TValueListEditor::CellColors &colors);
-    void vleAdvancedDrawCell(int col, int row, const QRect &rect,
-                             TValueListEditor::CellColors &colors);
+    void vleVideoDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
+    void vleAudioDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
+    void vleAdvancedDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
     void vleVideoMouseDown(Qt::MouseButton button, const QPoint &pos);
     void vleAudioMouseDown(Qt::MouseButton button, const QPoint &pos);
     void vleAdvancedMouseDown(Qt::MouseButton button, const QPoint &pos);

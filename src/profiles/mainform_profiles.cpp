@@ -6,19 +6,36 @@
 #include "profiles/profilecatalogue.h"
 #include "profiles/profileloader.h"
 #include "profiles/sizeform.h"
+#include "profiles/valuelisteditor.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+
+namespace {
+
+void paintParameterCell(const TValueListEditor &grid, int col, int row, QColor &font, QColor &brush)
+{
+    TValueListEditor::CellColors colors {font, brush};
+    PaintParameterCell(grid, col, row, colors);
+    font = colors.font;
+    brush = colors.brush;
+}
+
+} // namespace
 
 void TMainForm::bindProfileHandlers()
 {
     // Only the user's pick; code that moves the list's position runs cmbProfileChange itself.
     connect(cmbProfile, &QComboBox::activated, this, [this] { cmbProfileChange(); });
-    using namespace std::placeholders;
-    vleVideo->SetDrawCellHandler(std::bind(&TMainForm::vleVideoDrawCell, this, _1, _2, _3, _4));
-    vleAudio->SetDrawCellHandler(std::bind(&TMainForm::vleAudioDrawCell, this, _1, _2, _3, _4));
-    vleAdvanced->SetDrawCellHandler(
-            std::bind(&TMainForm::vleAdvancedDrawCell, this, _1, _2, _3, _4));
+    vleVideo->SetDrawCellHandler([this](int col, int row, const QRect &rect, auto &colors) {
+        vleVideoDrawCell(col, row, rect, colors.font, colors.brush);
+    });
+    vleAudio->SetDrawCellHandler([this](int col, int row, const QRect &rect, auto &colors) {
+        vleAudioDrawCell(col, row, rect, colors.font, colors.brush);
+    });
+    vleAdvanced->SetDrawCellHandler([this](int col, int row, const QRect &rect, auto &colors) {
+        vleAdvancedDrawCell(col, row, rect, colors.font, colors.brush);
+    });
     connect(vleVideo, &TValueListEditor::mouseDown, this, &TMainForm::vleVideoMouseDown);
     connect(vleAudio, &TValueListEditor::mouseDown, this, &TMainForm::vleAudioMouseDown);
     connect(vleAdvanced, &TValueListEditor::mouseDown, this, &TMainForm::vleAdvancedMouseDown);
@@ -46,22 +63,19 @@ void TMainForm::LoadProfile(const QString &path)
     LoadProfileIntoGrids(path, grids, &ProfileExt);
 }
 
-void TMainForm::vleVideoDrawCell(int col, int row, const QRect &,
-                                 TValueListEditor::CellColors &colors)
+void TMainForm::vleVideoDrawCell(int col, int row, const QRect &, QColor &font, QColor &brush)
 {
-    PaintParameterCell(*vleVideo, col, row, colors);
+    paintParameterCell(*vleVideo, col, row, font, brush);
 }
 
-void TMainForm::vleAudioDrawCell(int col, int row, const QRect &,
-                                 TValueListEditor::CellColors &colors)
+void TMainForm::vleAudioDrawCell(int col, int row, const QRect &, QColor &font, QColor &brush)
 {
-    PaintParameterCell(*vleAudio, col, row, colors);
+    paintParameterCell(*vleAudio, col, row, font, brush);
 }
 
-void TMainForm::vleAdvancedDrawCell(int col, int row, const QRect &,
-                                    TValueListEditor::CellColors &colors)
+void TMainForm::vleAdvancedDrawCell(int col, int row, const QRect &, QColor &font, QColor &brush)
 {
-    PaintParameterCell(*vleAdvanced, col, row, colors);
+    paintParameterCell(*vleAdvanced, col, row, font, brush);
 }
 
 // A grid that has just lost the focus shows its cursor-row marker changed at once.
