@@ -73,7 +73,7 @@ void TMainForm::bindTaskHandlers()
 bool TMainForm::HasInputExtension(const QString &path, const QStringList &extensions)
 {
     const QString name = fileNamePart(path);
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot < 0 ? QString() : name.mid(dot).toLower();
     return extensions.contains(extension);
 }
