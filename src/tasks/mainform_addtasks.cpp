@@ -73,7 +73,7 @@ void TMainForm::bindTaskHandlers()
 bool TMainForm::HasInputExtension(const QString &path, const QStringList &extensions)
 {
     const QString name = fileNamePart(path);
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot < 0 ? QString() : name.mid(dot).toLower();
     return extensions.contains(extension);
 }
@@ -133,6 +133,7 @@ void TMainForm::tbtnAddFileClick()
         ltvTaskItems->SetSelected(0, true);
         ltvTask->selectionModel()->setCurrentIndex(ltvTaskItems->index(0, 0),
                                                    QItemSelectionModel::NoUpdate);
+        ltvTaskClick();
     }
     ltvTask->setFocus();
 }

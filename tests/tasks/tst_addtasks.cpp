@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "profiles/valuelisteditor.h"
+
 #include "../tools/fakeencodercontrol.h"
 #include "app/application.h"
 #include "programfolder.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QToolButton>
 #include <QUrl>
@@ -247,6 +250,12 @@ void TestAddTasks::addFileOrderAndSelection()
     QCOMPARE(selectedRows(), selected ? QList<int>({0}) : QList<int>());
     if (selected)
         QCOMPARE(MainForm->ltvTask->currentIndex().row(), 0);
+    // The selected task is shown in the output grid, as a click on it would show it.
+    const QString shown = MainForm->vleOutput->Values(QStringLiteral("New Filename"));
+    QCOMPARE(shown.isEmpty(), !selected);
+    if (selected)
+        QCOMPARE(shown,
+                 QFileInfo(paths(expected).constFirst()).completeBaseName() + MainForm->ProfileExt);
 }
 
 void TestAddTasks::addDirFiltersAndSorts()
@@ -264,6 +273,7 @@ void TestAddTasks::addDirFiltersAndSorts()
     QCOMPARE(captions(),
              QStringList({folder + "a.wmv", folder + "b.mpg", folder + "x.avi", folder + "Y.MPG"}));
     QVERIFY(selectedRows().isEmpty());
+    QCOMPARE(MainForm->vleOutput->Values(QStringLiteral("New Filename")), QString());
     QCOMPARE(fakePlatform().folderRequests.size(), 2);
     QCOMPARE(fakePlatform().folderRequests.at(1).title,
              QStringLiteral("Add a directory to the Task List"));
