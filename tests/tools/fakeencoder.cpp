@@ -18,6 +18,10 @@
 //   crash             end abnormally (abort)
 //   hang              wait an hour, as an encoder that never ends
 //   readstdin         read standard input to its end and print "stdin:<bytes read>"
+//   ifinput <text> <command>
+//                     carry out the command (with its text) only when the input path
+//                     contains <text>, which has no blank; so one script acts differently per
+//                     task of a batch
 //   # ...             a comment; empty lines are skipped too
 // In a text, \n \r \t \\ and \0 stand for a line feed, a carriage return, a tab, a backslash
 // and a zero byte. After that, {input} stands for the argument following "-i" and {output} for
@@ -105,9 +109,19 @@ int main(int argc, char *argv[])
             line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
-        const std::size_t blank = line.find(' ');
-        const std::string command = line.substr(0, blank);
+        std::size_t blank = line.find(' ');
+        std::string command = line.substr(0, blank);
         std::string text = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+        if (command == "ifinput") {
+            blank = text.find(' ');
+            if (blank == std::string::npos
+                || input.find(text.substr(0, blank)) == std::string::npos)
+                continue;
+            line = text.substr(blank + 1);
+            blank = line.find(' ');
+            command = line.substr(0, blank);
+            text = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+        }
         text = unescape(text);
         replaceAll(text, "{input}", input);
         replaceAll(text, "{output}", output);
