@@ -34,6 +34,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     FormCreate();
     bindTaskCommands();
     bindProfileHandlers();
+    bindConversionHandlers();
 }
 
 TMainForm::~TMainForm()

@@ -15,6 +15,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class QToolButton;
 class QVBoxLayout;
 class TAdvListView;
@@ -115,6 +116,40 @@ public:
     TEncoderProcess *Encoder = nullptr;
     // Ends the encoder process started last, if it still runs.
     void TerminateEncoder();
+    void bindConversionHandlers();
+    // The Start command: checks the output folder, then converts every task in list order.
+    // Ignored while a run is in progress.
+    void tbtnStartClick();
+    // The Stop command: ends the current encoder; the run then marks its task "Stop".
+    void tbtnStopClick();
+    void imgStartClick();
+    void imgStopClick();
+    void LockControls();
+    void UnlockControls();
+    // The chosen profile's encoder switches with the values the parameter grids show.
+    QString ProfileArguments() const;
+    void RunConversion(const QString &profileArguments);
+    // The end of a stopped run at task `task`: marked "Stop", the message, the idle panel back.
+    void EndStoppedRun(int task);
+    // Clock off, idle panel back, idle state: what every run that does not close ends with.
+    void EndRun();
+    // The end actions of a run that converted every task: power off, exit, or the message
+    // (naming the failed tasks, if any) and the output folder.
+    void CompleteRun(int failed, int count);
+    void timerTimeTimer();
+    // Called first when the window closes: a run in progress ends its encoder, marks its task
+    // "Stop" and returns without asking anything, so the close goes on as usual.
+    void StopRunForClose();
+
+    int RunState = 0; // 0 idle, 1 running, 2 stop requested
+    int ElapsedSeconds = 0;
+    int RemainingSeconds = 0;
+    // How many of a failed task's last report lines its row shows when the pointer rests on it.
+    static constexpr int FailedTaskHintLines = 10;
+    // Set while the window closes during a run: the run then ends without its messages.
+    bool RunClosing = false;
+    // Set while the end actions run: closing the window then is one of them.
+    bool RunEnding = false;
 
     // --- Preview -------------------------------------------------------------------------
 
@@ -172,6 +207,16 @@ public:
     QAction *mniAddDirs = nullptr;
     QAction *mniRemove = nullptr;
     QAction *mniClear = nullptr;
+
+    // Conversion
+    QLabel *labConvertingFile = nullptr;
+    QLabel *labElapsed = nullptr;
+    QLabel *labRemaining = nullptr;
+    QProgressBar *pgbCurrent = nullptr;
+    QLabel *labCurProgress = nullptr;
+    QProgressBar *pgbTotal = nullptr;
+    QLabel *labTotalProgress = nullptr;
+    QTimer *timerTime = nullptr;
 
 private:
     void createControls();
