@@ -51,15 +51,20 @@ QString reportScript(const QStringList &times, const QString &tail = {}, bool he
     return script + tail + QStringLiteral("touch\n") + end;
 }
 
-// Calls `action` once from inside the run, as soon as `ready` holds.
+// Calls `action` once from inside the run, when `ready` has held for `delayMs`: with a delay,
+// while the encoder is silent, so only a run that serves the window while it waits sees it.
 class DuringRun
 {
 public:
-    DuringRun(std::function<bool()> ready, std::function<void()> action)
+    DuringRun(std::function<bool()> ready, std::function<void()> action, int delayMs = 0)
     {
         m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this, ready, action] {
-            if (!m_done && ready()) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, ready, action, delayMs] {
+            if (m_done || !ready())
+                return;
+            if (!m_since.isValid())
+                m_since.start();
+            if (m_since.elapsed() >= delayMs) {
                 m_done = true;
                 action();
             }
@@ -70,6 +75,7 @@ public:
 
 private:
     QTimer m_timer;
+    QElapsedTimer m_since;
     bool m_done = false;
 };
 
@@ -314,9 +320,9 @@ void TestRun::stopDuringTheSecondOfThree()
 {
     start();
     addTasks({QStringLiteral("one.avi"), QStringLiteral("two.avi"), QStringLiteral("three.avi")});
-    // The second encoder would never end by itself.
+    // The second encoder stays silent for longer than the whole test may take.
     m_fake->setScript(reportScript({QStringLiteral("00:00:05.00"), QStringLiteral("00:00:05.00")},
-                                   QStringLiteral("ifinput two hang\n")));
+                                   QStringLiteral("ifinput two sleep 8000\n")));
     bool imagesSwapped = false;
     DuringRun stop(
             [] {
@@ -326,14 +332,15 @@ void TestRun::stopDuringTheSecondOfThree()
             [&] {
                 MainForm->imgStopClick();
                 imagesSwapped = !MainForm->imgStart->isHidden() && MainForm->imgStop->isHidden();
-            });
+            },
+            300);
     QElapsedTimer timer;
     timer.start();
     run();
 
     QVERIFY(stop.done());
     QVERIFY(imagesSwapped);
-    QVERIFY2(timer.elapsed() < 10000, "the stop ended the silent encoder at once");
+    QVERIFY2(timer.elapsed() < 5000, "the stop ended the silent encoder at once");
     QCOMPARE(statuses(), QStringList({"Complete", "Stop", "OK"}));
     QCOMPARE(m_fake->runs().size(), 2);
     QCOMPARE(boxes().size(), 1);
@@ -656,16 +663,19 @@ void TestRun::closeDuringRun()
     addTasks({QStringLiteral("one.avi"), QStringLiteral("two.avi"), QStringLiteral("three.avi")});
     SettingForm->chkExit->setChecked(true);
     m_fake->setScript(reportScript({QStringLiteral("00:00:05.00"), QStringLiteral("00:00:05.00")},
-                                   QStringLiteral("ifinput two hang\n")));
+                                   QStringLiteral("ifinput two sleep 8000\n")));
     DuringRun close(
             [] {
                 return status(1) == QLatin1String("Converting")
                         && MainForm->pgbCurrent->value() == 50;
             },
-            [] { MainForm->close(); });
+            [] { MainForm->close(); }, 300);
+    QElapsedTimer timer;
+    timer.start();
     run();
 
     QVERIFY(close.done());
+    QVERIFY2(timer.elapsed() < 5000, "the close ended the silent encoder at once");
     QVERIFY(!MainForm->isVisible());
     QCOMPARE(statuses(), QStringList({"Complete", "Stop", "OK"}));
     QCOMPARE(m_fake->runs().size(), 2);
