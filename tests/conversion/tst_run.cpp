@@ -152,6 +152,7 @@ private slots:
 
     void fullRun();
     void stopDuringTheSecondOfThree();
+    void stopBetweenTwoTasks();
     void startRefused_data();
     void startRefused();
     void startIgnoredWhileRunning();
@@ -358,6 +359,28 @@ void TestRun::stopDuringTheSecondOfThree()
     const QString elapsed = MainForm->labElapsed->text();
     QTest::qWait(1200);
     QCOMPARE(MainForm->labElapsed->text(), elapsed);
+}
+
+void TestRun::stopBetweenTwoTasks()
+{
+    start();
+    addTasks({QStringLiteral("one.avi"), QStringLiteral("two.avi"), QStringLiteral("three.avi")});
+    m_fake->setScript(reportScript({QStringLiteral("00:00:10.00")}));
+    // Posted when the first task is done, so it is handled before the second one begins.
+    QObject::connect(MainForm->ltvTaskItems, &QAbstractItemModel::dataChanged, MainForm, [] {
+        if (status(0) == QLatin1String("Complete") && status(1) == QLatin1String("OK"))
+            QTimer::singleShot(0, MainForm, [] { MainForm->imgStopClick(); });
+    });
+    run();
+
+    // The stopped task's encoder never started.
+    QCOMPARE(m_fake->runs().size(), 1);
+    QCOMPARE(statuses(), QStringList({"Complete", "Stop", "OK"}));
+    QCOMPARE(boxes().size(), 1);
+    QCOMPARE(boxes().at(0).text, QStringLiteral("The Coversion is canceled."));
+    QCOMPARE(MainForm->RunState, 0);
+    QVERIFY(idlePanelShown());
+    QVERIFY(controlsUnlocked());
 }
 
 void TestRun::startRefused_data()
