@@ -51,6 +51,18 @@ public:
     // --- Profiles ------------------------------------------------------------------------
     QString ProfileExt;
 
+    // --- Preferences ---------------------------------------------------------------------
+    void bindPreferencesHandlers();
+    // Shown: the output folder and the preferred profile from Preferences.ini.
+    void FormShow();
+    // Closing: the preferred profile, the output folder and the settings dialog's general page
+    // into Preferences.ini. A file that cannot be written is reported; the close goes on.
+    void FormClose();
+    // The settings dialog on its "General" page.
+    void tbtnSettingClick();
+    // The settings dialog on its "Profiles" page, showing this window's profile as stored.
+    void bbtnSettingClick();
+
     // --- Conversion ----------------------------------------------------------------------
 
     // --- Preview -------------------------------------------------------------------------
@@ -101,6 +113,10 @@ public:
     QWidget *panBottomRight = nullptr;
     QToolButton *imgStart = nullptr;
     QToolButton *imgStop = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
