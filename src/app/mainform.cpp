@@ -29,6 +29,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     connect(bbtnBrowser, &QPushButton::clicked, this, &TMainForm::bbtnBrowserClick);
     connect(bbtnOpen, &QPushButton::clicked, this, &TMainForm::bbtnOpenClick);
     FormCreate();
+    bindTaskCommands();
     bindPreferencesHandlers();
 }
 

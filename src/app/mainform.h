@@ -5,8 +5,10 @@
 #include <QWidget>
 
 class QComboBox;
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
@@ -47,6 +49,20 @@ public:
     QString OpenDialogFilter;
 
     // --- Task list -------------------------------------------------------------------------
+    void bindTaskCommands();
+    void bindOutputSettings();
+    void ltvTaskClick();
+    void vleOutputValidate(int col, int row, const QString &key, const QString &value);
+    void vleOutputMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleOutputClick();
+    // May change the cell's font and brush colours before it is drawn.
+    void vleOutputDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
+    void tbtnRemoveClick();
+    void tbtnClearClick();
+    void tbtnUpClick();
+    void tbtnDownClick();
+    void ppmTaskPopup();
+    void ltvTaskKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // --- Profiles ------------------------------------------------------------------------
     QString ProfileExt;
@@ -113,6 +129,14 @@ public:
     QWidget *panBottomRight = nullptr;
     QToolButton *imgStart = nullptr;
     QToolButton *imgStop = nullptr;
+
+    // Task list
+    QMenu *ppmTask = nullptr;
+    QAction *mniOpen = nullptr;
+    QAction *mniAddFiles = nullptr;
+    QAction *mniAddDirs = nullptr;
+    QAction *mniRemove = nullptr;
+    QAction *mniClear = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,13 +1,16 @@
 #include "platform/realplatform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QProcess>
+#include <QStyle>
 #include <QToolTip>
 #include <QUrl>
 #include <QWidget>
@@ -111,10 +114,44 @@ void RealServices::powerOff()
 #endif
 }
 
-void RealServices::showBalloonTip(QWidget *window, int, const QString &title, const QString &text)
+namespace {
+
+// The standard icon of a tooltip icon number, as an inline picture for the tip's rich text.
+QString tipIconHtml(int icon)
+{
+    QStyle::StandardPixmap standard;
+    switch (icon) {
+    case TipInfo:
+        standard = QStyle::SP_MessageBoxInformation;
+        break;
+    case TipWarning:
+        standard = QStyle::SP_MessageBoxWarning;
+        break;
+    case TipError:
+        standard = QStyle::SP_MessageBoxCritical;
+        break;
+    default:
+        return {};
+    }
+    const QPixmap pixmap = QApplication::style()->standardIcon(standard).pixmap(16, 16);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (pixmap.isNull() || !buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "PNG"))
+        return {};
+    return QStringLiteral("<img src=\"data:image/png;base64,%1\" width=\"16\" height=\"16\" "
+                          "align=\"middle\">&nbsp;")
+            .arg(QString::fromLatin1(png.toBase64()));
+}
+
+} // namespace
+
+// A tooltip at the pointer in the form of a balloon: icon and bold title over the text.
+void RealServices::showBalloonTip(QWidget *window, int icon, const QString &title,
+                                  const QString &text)
 {
     const QString tip
-            = QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
+            = QStringLiteral("<p style=\"white-space:pre\">%1<b>%2</b></p>%3")
+                      .arg(tipIconHtml(icon), title.toHtmlEscaped(), text.toHtmlEscaped());
     QToolTip::showText(QCursor::pos(), tip, window);
 }
 
