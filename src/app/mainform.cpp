@@ -30,6 +30,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     connect(bbtnOpen, &QPushButton::clicked, this, &TMainForm::bbtnOpenClick);
     FormCreate();
     bindTaskCommands();
+    bindProfileHandlers();
     bindPreferencesHandlers();
 }
 

@@ -65,7 +65,21 @@ public:
     void ltvTaskKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // --- Profiles ------------------------------------------------------------------------
-    QString ProfileExt;
+    QString ProfileExt; // "." + the loaded profile's type; empty before the first load
+    void bindProfileHandlers();
+    // Loads the profile chosen in cmbProfile. Bound to the user's pick; preferences and the
+    // settings dialog call it directly after setting the list's position.
+    void cmbProfileChange();
+    // Fills vleVideo, vleAudio and vleAdvanced from the profile and sets ProfileExt. Throws
+    // EListError for an "Index" outside its list and EIniFileError for file access.
+    void LoadProfile(const QString &path);
+    void vleVideoDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
+    void vleAudioDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
+    void vleAdvancedDrawCell(int col, int row, const QRect &rect, QColor &font, QColor &brush);
+    void vleVideoMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleAudioMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleAdvancedMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void vleVideoStringsChange();
 
     // --- Preferences ---------------------------------------------------------------------
     void bindPreferencesHandlers();

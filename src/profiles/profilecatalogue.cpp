@@ -55,5 +55,14 @@ QString ProfileFolder()
 
 QString ProfilePath(const QString &displayName)
 {
-    return ProfileFolder() + displayName + QStringLiteral(".apf");
+    const QString path = ProfileFolder() + displayName + QStringLiteral(".apf");
+    if (QFileInfo(path).isFile())
+        return path;
+    // Where letter case matters to the file system, "A.APF" is listed as "A" and must still
+    // open as itself.
+    for (const QString &name : FindFilesByExt(ProfileFolder(), QStringLiteral(".apf"))) {
+        if (RemoveFileExt(name) == displayName)
+            return ProfileFolder() + name;
+    }
+    return path;
 }

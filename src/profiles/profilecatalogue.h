@@ -11,6 +11,8 @@ QStringList FindFilesByExt(const QString &folder, const QString &extension);
 QString RemoveFileExt(const QString &fileName);
 // The items of a "a,b,c," list: each item ends at a comma; text after the last comma is dropped.
 QStringList SplitList(const QString &text);
-// The folder of the shipped profiles, and the path of a profile by its display name.
+// The folder of the shipped profiles, and the path of a profile by its display name:
+// display name + ".apf", or, when no such file exists, the listed file of that display name
+// whose extension differs only in letter case.
 QString ProfileFolder();
 QString ProfilePath(const QString &displayName);
