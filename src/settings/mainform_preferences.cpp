@@ -52,7 +52,9 @@ void TMainForm::FormShow()
                 }
             },
             WriteBack::Quiet);
-    Q_UNUSED(choseProfile);
+    // Loaded after the preferences are released: one settings file open at a time.
+    if (choseProfile)
+        cmbProfileChange();
 }
 
 void TMainForm::FormClose()

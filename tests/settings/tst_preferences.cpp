@@ -79,13 +79,14 @@ void TestPreferences::cleanup()
 }
 
 // Starts the program against the folder as it would run: windows created, main window shown.
+// The profiles p0, p1, ... have the types "p0", "p1", ... and no parameters.
 void TestPreferences::start(const QByteArray &preferences, int profiles)
 {
     if (!preferences.isNull())
         m_folder->writeFile(PreferencesFile, preferences);
     for (int i = 0; i < profiles; ++i)
         m_folder->writeFile(QStringLiteral("Profiles/p%1.apf").arg(i),
-                            "[Main]\r\nType=mp4\r\nPara=0\r\n");
+                            QStringLiteral("[Main]\r\nType=p%1\r\nPara=0\r\n").arg(i).toLatin1());
     m_windows = std::make_unique<ProgramWindows>(StartupInfo {m_folder->programFile(), {}});
     MainForm->show();
 }
@@ -175,6 +176,8 @@ void TestPreferences::startLoadsThePreferences()
     QCOMPARE(describe(SettingForm->GeneralPage()), expected);
     QCOMPARE(MainForm->edtOutputdir->text(), expected.section(QLatin1Char('|'), 0, 0));
     QCOMPARE(MainForm->cmbProfile->currentIndex(), profile);
+    // The preferred profile is loaded: its type becomes the output extension.
+    QCOMPARE(MainForm->ProfileExt, QStringLiteral(".p%1").arg(profile));
     QCOMPARE(SettingForm->rdbRename->isChecked(), !SettingForm->rdbOverWrite->isChecked());
     // The dialog's list is a copy of the main window's, with nothing chosen.
     QCOMPARE(SettingForm->cmbProfile->count(), 2);
@@ -292,25 +295,28 @@ void TestPreferences::positionsOutsideTheListsAreSavedAsMinusOne_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("profiles");
+    QTest::addColumn<QString>("extension"); // of the profile loaded at start, if any
     QTest::addColumn<QByteArray>("saved");
 
     QTest::newRow("profile beyond the list")
-            << QByteArray("[Main]\r\nProfile=2\r\n") << 2 << QByteArray("Profile=-1");
+            << QByteArray("[Main]\r\nProfile=2\r\n") << 2 << QString() << QByteArray("Profile=-1");
     QTest::newRow("negative profile")
-            << QByteArray("[Main]\r\nProfile=-3\r\n") << 2 << QByteArray("Profile=-1");
+            << QByteArray("[Main]\r\nProfile=-3\r\n") << 2 << QString() << QByteArray("Profile=-1");
     QTest::newRow("no profiles at all")
-            << QByteArray("[Main]\r\nProfile=0\r\n") << 0 << QByteArray("Profile=-1");
+            << QByteArray("[Main]\r\nProfile=0\r\n") << 0 << QString() << QByteArray("Profile=-1");
     QTest::newRow("mode beyond the list")
-            << QByteArray("[Main]\r\nSyn Mode=3\r\n") << 2 << QByteArray("Syn Mode=-1");
+            << QByteArray("[Main]\r\nSyn Mode=3\r\n") << 2 << ".p0" << QByteArray("Syn Mode=-1");
 }
 
 void TestPreferences::positionsOutsideTheListsAreSavedAsMinusOne()
 {
     QFETCH(QByteArray, file);
     QFETCH(int, profiles);
+    QFETCH(QString, extension);
     QFETCH(QByteArray, saved);
     start(file, profiles);
     QCOMPARE(MainForm->cmbProfile->count(), profiles);
+    QCOMPARE(MainForm->ProfileExt, extension);
     MainForm->close();
     QVERIFY2(preferences().contains("\r\n" + saved + "\r\n"), preferences().constData());
 }
