@@ -82,5 +82,7 @@ void TMainForm::bbtnSettingClick()
 {
     SettingForm->show();
     SettingForm->pgcSetting->setCurrentIndex(1);
+    // The dialog shows the profile as stored, not the changes made in this window's grids.
     SettingForm->cmbProfile->setCurrentIndex(cmbProfile->currentIndex());
+    SettingForm->cmbProfileChange();
 }

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,7 @@ TSettingForm::TSettingForm(QWidget *parent)
     connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
     connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
+    bindProfileHandlers();
     FormCreate();
 }
 
@@ -228,6 +230,13 @@ void TSettingForm::btnOKClick()
     if (MainForm)
         MainForm->edtOutputdir->setText(edtOutputDir->text());
     bool saved = SaveGeneralPage();
+
+    const QString profile = ChosenProfilePath();
+    if (QFileInfo(profile).isFile() && !SaveGridsToProfile(profile))
+        saved = false;
+    // The main window shows what was saved; after a failed save there is nothing new to show.
+    else if (MainForm && MainForm->cmbProfile->currentText() == cmbProfile->currentText())
+        MainForm->cmbProfileChange();
 
     // A dialog whose changes were not all written stays open, so the user can try again, save
     // the profile elsewhere or cancel.
