@@ -63,11 +63,12 @@ void TMainForm::FormClose()
             this, PreferencesPath(),
             [this](TNewInifile &ini) {
                 WritePreferredProfile(ini, cmbProfile->currentIndex());
-                GeneralPreferences general;
-                if (SettingForm)
-                    general = SettingForm->GeneralPage();
-                general.outputPath = edtOutputdir->text();
-                WriteGeneralPreferences(ini, general);
+                // The dialog holds the live general preferences from start to end.
+                if (SettingForm) {
+                    GeneralPreferences general = SettingForm->GeneralPage();
+                    general.outputPath = edtOutputdir->text();
+                    WriteGeneralPreferences(ini, general);
+                }
             },
             WriteBack::Report);
 }

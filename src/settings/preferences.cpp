@@ -15,13 +15,6 @@ const QString ProfileKey = QStringLiteral("Profile");
 
 } // namespace
 
-bool GeneralPreferences::operator==(const GeneralPreferences &other) const
-{
-    return outputPath == other.outputPath && synMode == other.synMode
-            && autoOpenDir == other.autoOpenDir && autoExit == other.autoExit
-            && autoTurnOff == other.autoTurnOff && overwrite == other.overwrite;
-}
-
 QString PreferenceSectionName(PreferenceSection section)
 {
     return section == PreferenceSection::Main ? QStringLiteral("Main") : QStringLiteral("Default");

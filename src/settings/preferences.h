@@ -13,8 +13,6 @@ struct GeneralPreferences
     bool autoExit = false;
     bool autoTurnOff = false;
     bool overwrite = true; // false: an existing output file gets an indexed name
-
-    bool operator==(const GeneralPreferences &other) const;
 };
 
 // "Main" holds the user's preferences; "Default" the factory settings that "Load Default"

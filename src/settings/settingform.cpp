@@ -229,18 +229,18 @@ void TSettingForm::btnOKClick()
 {
     if (MainForm)
         MainForm->edtOutputdir->setText(edtOutputDir->text());
-    bool saved = SaveGeneralPage();
+    const bool preferencesSaved = SaveGeneralPage();
 
     const QString profile = ChosenProfilePath();
-    if (QFileInfo(profile).isFile() && !SaveGridsToProfile(profile))
-        saved = false;
+    const bool profileSaved = !QFileInfo(profile).isFile() || SaveGridsToProfile(profile);
     // The main window shows what was saved; after a failed save there is nothing new to show.
-    else if (MainForm && MainForm->cmbProfile->currentText() == cmbProfile->currentText())
+    if (profileSaved && MainForm
+        && MainForm->cmbProfile->currentText() == cmbProfile->currentText())
         MainForm->cmbProfileChange();
 
     // A dialog whose changes were not all written stays open, so the user can try again, save
     // the profile elsewhere or cancel.
-    if (saved)
+    if (preferencesSaved && profileSaved)
         close();
 }
 
