@@ -48,6 +48,8 @@ TSettingForm::TSettingForm(QWidget *parent)
     SettingForm = this;
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(391, 498);
+    // The program ends when the main window closes, even with this window still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     pgcSetting = make<QTabWidget>(this, QStringLiteral("pgcSetting"), QRect(8, 8, 375, 446));
     tabGeneral = new QWidget;

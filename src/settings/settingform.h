@@ -25,7 +25,7 @@ class TSettingForm : public QWidget
 public:
     explicit TSettingForm(QWidget *parent = nullptr);
 
-    // --- Dialog (settingform.cpp, generalpage.cpp) ------------------------------------------
+    // --- Dialog (settingform.cpp) -----------------------------------------------------------
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -48,12 +48,15 @@ public:
     void btnVideoClick();
     void btnAudioClick();
     void btnAdvancedClick();
+    // The main window's loading without "Type". Throws EListError for an "Index" outside its
+    // list and EIniFileError for file access; cmbProfileChange reports them.
     void LoadProfileIntoDialog(const QString &path);
     // Writes the grids' choices into the profile at `path`; false (and reported) when the file
     // could not be read or written.
     bool SaveGridsToProfile(const QString &path);
-    // Copies the profile and saves the grids into the copy; false (and reported) when either
-    // failed. Saving onto the source's own file just saves.
+    // Copies the profile, replacing the destination, and saves the grids into the copy; false
+    // (and reported) when either failed. A missing source does nothing; saving onto the
+    // source's own file just saves.
     bool CopyProfileAs(const QString &source, const QString &destination);
     // The profile chosen in the dialog's list, as a path in the profile folder.
     QString ChosenProfilePath() const;

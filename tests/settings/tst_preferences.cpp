@@ -57,6 +57,7 @@ private slots:
     void positionsOutsideTheListsAreSavedAsMinusOne();
     void unwritablePreferencesAreReportedOnce();
     void folderButton();
+    void closingTheMainWindowEndsTheProgram();
 
 private:
     void start(const QByteArray &preferences = QByteArray(), int profiles = 2);
@@ -368,6 +369,17 @@ void TestPreferences::folderButton()
     fakePlatform().folderAnswers.enqueue(QStringLiteral("/videos"));
     SettingForm->sbtnBrowse->click();
     QCOMPARE(SettingForm->edtOutputDir->text(), QStringLiteral("/videos") + QDir::separator());
+}
+
+void TestPreferences::closingTheMainWindowEndsTheProgram()
+{
+    start();
+    MainForm->tbtnSettingClick();
+    // The window system may close the main window even while the dialog disables it.
+    QTimer::singleShot(0, MainForm, [] { MainForm->close(); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(preferences().contains("\r\nProfile=0\r\n"));
 }
 
 VANTREL_TEST_MAIN(TestPreferences)
