@@ -3,6 +3,7 @@
 #include "app/appglobals.h"
 #include "app/inputtypes.h"
 #include "app/programinfo.h"
+#include "conversion/encoder.h"
 #include "platform/platform.h"
 #include "profiles/newinifiles.h"
 #include "profiles/profilecatalogue.h"
@@ -28,6 +29,8 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     createControls();
     connect(bbtnBrowser, &QPushButton::clicked, this, &TMainForm::bbtnBrowserClick);
     connect(bbtnOpen, &QPushButton::clicked, this, &TMainForm::bbtnOpenClick);
+    Encoder = new TEncoderProcess(this);
+    bindTaskHandlers();
     FormCreate();
     bindTaskCommands();
     bindProfileHandlers();
@@ -66,6 +69,8 @@ void TMainForm::FormCreate()
     for (const QString &name : FindFilesByExt(ProfileFolder(), QStringLiteral(".apf")))
         cmbProfile->addItem(RemoveFileExt(name));
     cmbProfile->setCurrentIndex(-1);
+
+    TakeCommandLine(m_startup.parameters);
 
     setAcceptDrops(true);
 

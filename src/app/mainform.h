@@ -6,6 +6,9 @@
 
 class QComboBox;
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -15,6 +18,7 @@ class QScrollArea;
 class QToolButton;
 class QVBoxLayout;
 class TAdvListView;
+class TEncoderProcess;
 class TTaskListModel;
 class TValueListEditor;
 
@@ -63,6 +67,31 @@ public:
     void tbtnDownClick();
     void ppmTaskPopup();
     void ltvTaskKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Adds one file as a task unless a task has that very path; probes it first.
+    void AddTask(const QString &path);
+    // Adds the accepted files lying directly in the folder, by name, letter case ignored.
+    void AddFolder(const QString &folder);
+    // Whether the extension of the path's file name, lower-cased, is one of `extensions`.
+    static bool HasInputExtension(const QString &path, const QStringList &extensions);
+    void tbtnAddFileClick();
+    void tbtnAddDirClick();
+    // Dropped files and folders, taken in after the drop has been answered.
+    void WMDropFiles(const QStringList &names);
+    // The files and folders named on the command line, or in a ".tmp" list file named first.
+    void TakeCommandLine(const QStringList &parameters);
+    // Runs the encoder on the file and leaves its length and frame size in the Probe fields.
+    void ProbeMedia(const QString &path);
+    void bindTaskHandlers();
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+    QString ProbeLength;
+    QString ProbeFrameSize;
+    QString ProbeStart;
+    QString ProbeEnd;
+    // A probe still running after this long is ended; the task keeps what the report gave.
+    int ProbeTimeoutMs = 30000;
 
     // --- Profiles ------------------------------------------------------------------------
     QString ProfileExt; // "." + the loaded profile's type; empty before the first load
@@ -94,6 +123,10 @@ public:
     void bbtnSettingClick();
 
     // --- Conversion ----------------------------------------------------------------------
+    // The one encoder process, used by the probe and the run in turn; owned by the form.
+    TEncoderProcess *Encoder = nullptr;
+    // Ends the encoder process started last, if it still runs.
+    void TerminateEncoder();
 
     // --- Preview -------------------------------------------------------------------------
 

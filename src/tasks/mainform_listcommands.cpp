@@ -39,8 +39,7 @@ void TMainForm::bindTaskCommands()
 {
     ppmTask = new QMenu(this);
     ppmTask->setObjectName(QStringLiteral("ppmTask"));
-    // "Open" previews the task and the two Add items add tasks; their commands come with the
-    // preview and with adding tasks.
+    // "Open" previews the task once the player exists.
     mniOpen = menuItem(ppmTask, QStringLiteral("mniOpen"), QStringLiteral("Open"));
     ppmTask->addSeparator();
     mniAddFiles = menuItem(ppmTask, QStringLiteral("mniAddFiles"), QStringLiteral("Add Files..."));
@@ -49,6 +48,8 @@ void TMainForm::bindTaskCommands()
     ppmTask->addSeparator();
     mniRemove = menuItem(ppmTask, QStringLiteral("mniRemove"), QStringLiteral("Remove"));
     mniClear = menuItem(ppmTask, QStringLiteral("mniClear"), QStringLiteral("Clear"));
+    connect(mniAddFiles, &QAction::triggered, this, &TMainForm::tbtnAddFileClick);
+    connect(mniAddDirs, &QAction::triggered, this, &TMainForm::tbtnAddDirClick);
     connect(mniRemove, &QAction::triggered, this, &TMainForm::tbtnRemoveClick);
     connect(mniClear, &QAction::triggered, this, &TMainForm::tbtnClearClick);
     connect(ppmTask, &QMenu::aboutToShow, this, &TMainForm::ppmTaskPopup);

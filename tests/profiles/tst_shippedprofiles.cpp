@@ -145,8 +145,8 @@ QStringList formatProblems(const QString &path)
     return problems;
 }
 
-// The parameters every shipped profile offers, each in its grid, and a "Video Size" that keeps
-// the source's size by default and offers the size dialog.
+// The parameters every shipped profile offers, each in its grid, and a "Video Size" list that
+// keeps the source's size by default and offers the size dialog.
 QStringList missingStandardParameters(const QString &path)
 {
     QStringList problems;
@@ -172,8 +172,10 @@ QStringList missingStandardParameters(const QString &path)
     const QStringList sizeValues
             = SplitList(ini.ReadString(size, QStringLiteral("Value"), QString()));
     const int original = sizes.indexOf(QStringLiteral("Original Size"));
-    if (!ini.ReadBool(size, QStringLiteral("List"), true) || original < 0
-        || !sizes.contains(QStringLiteral("Custom Size")))
+    // A profile without a picture shows its size as a fixed row that offers nothing to choose.
+    if (!ini.ReadBool(size, QStringLiteral("List"), true))
+        return problems;
+    if (original < 0 || !sizes.contains(QStringLiteral("Custom Size")))
         problems << QStringLiteral("\"Video Size\" without \"Original Size\" and \"Custom Size\"");
     else if (original < sizeValues.size() && !sizeValues.at(original).isEmpty())
         problems << QStringLiteral("\"Original Size\" adds \"%1\"").arg(sizeValues.at(original));
