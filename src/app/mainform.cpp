@@ -35,6 +35,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     bindTaskCommands();
     bindProfileHandlers();
     bindConversionHandlers();
+    bindPreferencesHandlers();
 }
 
 TMainForm::~TMainForm()

@@ -111,6 +111,18 @@ public:
     void vleAdvancedMouseDown(Qt::MouseButton button, const QPoint &pos);
     void vleVideoStringsChange();
 
+    // --- Preferences ---------------------------------------------------------------------
+    void bindPreferencesHandlers();
+    // Shown: the output folder and the preferred profile from Preferences.ini.
+    void FormShow();
+    // Closing: the preferred profile, the output folder and the settings dialog's general page
+    // into Preferences.ini. A file that cannot be written is reported; the close goes on.
+    void FormClose();
+    // The settings dialog on its "General" page.
+    void tbtnSettingClick();
+    // The settings dialog on its "Profiles" page, showing this window's profile as stored.
+    void bbtnSettingClick();
+
     // --- Conversion ----------------------------------------------------------------------
     // The one encoder process, used by the probe and the run in turn; owned by the form.
     TEncoderProcess *Encoder = nullptr;
@@ -217,6 +229,10 @@ public:
     QProgressBar *pgbTotal = nullptr;
     QLabel *labTotalProgress = nullptr;
     QTimer *timerTime = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();

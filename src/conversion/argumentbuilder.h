@@ -13,6 +13,13 @@ using GridText = std::function<QString(int grid, const QString &name)>;
 // Appends the profile's encoder switches, in the order of the profile's numbered parameters, to
 // `arguments`: " <switch> <value>" per parameter with both non-empty, " <switch> " for a value
 // of "\". A missing profile file appends nothing. Built once per run.
+//
+// Each value is read from the grid ParameterGrid() puts the parameter in. A list parameter gives
+// the Value item at the position of the first Caption item equal to the grid's text in any
+// letter case, or the text itself when no caption is (a custom size); a caption without a Value
+// item of its own gives nothing. A read-only plain parameter gives the profile's "Value", any
+// other plain parameter the grid's text. The profile is rewritten through the INI store, as
+// every reader of it does; EIniFileError from reading or writing it reaches the caller.
 void BuildProfileArguments(const QString &profilePath, const GridText &gridText,
                            QString &arguments);
 

@@ -11,10 +11,16 @@ QString OutputPathFor(const QString &folder, const ltvItemData &task, const QStr
 {
     const auto taken
             = [&](const QString &path) { return exists ? exists(path) : QFileInfo::exists(path); };
-    // A name the run must not write to: the input itself, or a file kept by the user's choice.
-    const auto forbidden = [&](const QString &path) {
-        return path == task.InputFile || (renameChosen && taken(path));
+    // The input spelled another way (a link, "..", another letter case on a case-insensitive
+    // file system) is still the input: comparing the texts alone would let "-y" replace it.
+    const QString input = QFileInfo(task.InputFile).canonicalFilePath();
+    const auto isInput = [&](const QString &path) {
+        return path == task.InputFile
+                || (!input.isEmpty() && QFileInfo(path).canonicalFilePath() == input);
     };
+    // A name the run must not write to: the input itself, or a file kept by the user's choice.
+    const auto forbidden
+            = [&](const QString &path) { return isInput(path) || (renameChosen && taken(path)); };
 
     const QString stem = WithTrailingBackslash(folder) + task.NewFileName;
     const QString path = stem + profileExt;

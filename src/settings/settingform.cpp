@@ -1,9 +1,45 @@
+// The settings dialog's construction: its pages, controls and bindings.
 #include "settings/settingform.h"
 
+#include "app/mainform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QStyle>
 #include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 TSettingForm *SettingForm = nullptr;
+
+namespace {
+
+template<typename T>
+T *make(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+template<typename T>
+T *make(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *widget = make<T>(parent, name, geometry);
+    widget->setText(text);
+    return widget;
+}
+
+} // namespace
 
 TSettingForm::TSettingForm(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -12,24 +48,205 @@ TSettingForm::TSettingForm(QWidget *parent)
     SettingForm = this;
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(391, 498);
+    // The program ends when the main window closes, even with this window still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
-    pgcSetting = new QTabWidget(this);
-    pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
-    pgcSetting->setGeometry(8, 8, 375, 446);
+    pgcSetting = make<QTabWidget>(this, QStringLiteral("pgcSetting"), QRect(8, 8, 375, 446));
     tabGeneral = new QWidget;
     tabGeneral->setObjectName(QStringLiteral("tabGeneral"));
     tabProfiles = new QWidget;
     tabProfiles->setObjectName(QStringLiteral("tabProfiles"));
     pgcSetting->addTab(tabGeneral, QStringLiteral("     General     "));
     pgcSetting->addTab(tabProfiles, QStringLiteral("     Profiles     "));
+    createGeneralPage();
+    createProfilesPage();
 
-    btnDefault = new QPushButton(QStringLiteral("&Load Default"), this);
-    btnDefault->setObjectName(QStringLiteral("btnDefault"));
-    btnDefault->setGeometry(8, 464, 96, 25);
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(226, 464, 75, 25);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setGeometry(308, 464, 75, 25);
+    btnDefault = make<QPushButton>(this, QStringLiteral("btnDefault"),
+                                   QStringLiteral("&Load Default"), QRect(8, 464, 96, 25));
+    btnOK = make<QPushButton>(this, QStringLiteral("btnOK"), QStringLiteral("&OK"),
+                              QRect(226, 464, 75, 25));
+    btnCancel = make<QPushButton>(this, QStringLiteral("btnCancel"), QStringLiteral("&Cancel"),
+                                  QRect(308, 464, 75, 25));
+
+    connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
+    connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
+    connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
+    bindProfileHandlers();
+    FormCreate();
+}
+
+void TSettingForm::createGeneralPage()
+{
+    auto *pathLabel = make<QLabel>(tabGeneral, QStringLiteral("labOutputDir"),
+                                   QStringLiteral("Default Output Path:"), QRect(12, 22, 120, 16));
+    edtOutputDir
+            = make<QLineEdit>(tabGeneral, QStringLiteral("edtOutputDir"), QRect(134, 19, 192, 21));
+    pathLabel->setBuddy(edtOutputDir);
+    sbtnBrowse
+            = make<QToolButton>(tabGeneral, QStringLiteral("sbtnBrowse"), QRect(330, 18, 23, 23));
+    sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    sbtnBrowse->setAutoRaise(true);
+
+    auto *synLabel = make<QLabel>(tabGeneral, QStringLiteral("labSyn"),
+                                  QStringLiteral("Synchronization Mode:"), QRect(12, 60, 120, 16));
+    cmbSyn = make<QComboBox>(tabGeneral, QStringLiteral("cmbSyn"), QRect(134, 57, 192, 21));
+    cmbSyn->setEditable(false);
+    cmbSyn->addItems({QStringLiteral("Auto"), QStringLiteral("Force Mode"),
+                      QStringLiteral("Progressive Mode")});
+    synLabel->setBuddy(cmbSyn);
+
+    chkOpenDir = make<QCheckBox>(tabGeneral, QStringLiteral("chkOpenDir"),
+                                 QStringLiteral("Open the output directory when the task is "
+                                                "completed. "),
+                                 QRect(12, 100, 341, 20));
+    chkExit = make<QCheckBox>(tabGeneral, QStringLiteral("chkExit"),
+                              QStringLiteral("Exit the program when the task is completed."),
+                              QRect(12, 128, 341, 20));
+    chkTurnoff
+            = make<QCheckBox>(tabGeneral, QStringLiteral("chkTurnoff"),
+                              QStringLiteral("Turn off the computer when the task is completed."),
+                              QRect(12, 156, 341, 20));
+
+    GroupBox1 = make<QGroupBox>(tabGeneral, QStringLiteral("GroupBox1"), QRect(12, 192, 341, 84));
+    GroupBox1->setTitle(QStringLiteral("Output File Overwrite"));
+    rdbOverWrite = make<QRadioButton>(GroupBox1, QStringLiteral("rdbOverWrite"),
+                                      QStringLiteral("Overwrite"), QRect(12, 24, 317, 20));
+    rdbRename = make<QRadioButton>(GroupBox1, QStringLiteral("rdbRename"),
+                                   QStringLiteral("Not overwrite (Rename to <Filename> + Index"),
+                                   QRect(12, 52, 317, 20));
+    // The design-time states are the first start's, should the preferences be unreadable.
+    chkOpenDir->setChecked(true);
+    rdbOverWrite->setChecked(true);
+}
+
+void TSettingForm::createProfilesPage()
+{
+    cmbProfile = make<QComboBox>(tabProfiles, QStringLiteral("cmbProfile"), QRect(8, 10, 254, 21));
+    cmbProfile->setEditable(false);
+    btnSaveAs = make<QPushButton>(tabProfiles, QStringLiteral("btnSaveAs"),
+                                  QStringLiteral("&Save as..."), QRect(270, 8, 87, 25));
+
+    ScrollBox1
+            = make<QScrollArea>(tabProfiles, QStringLiteral("ScrollBox1"), QRect(8, 42, 349, 366));
+    ScrollBox1->setWidgetResizable(true);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *content = new QWidget;
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    // The same design-time rows as the main window's grids, until a profile is chosen.
+    panVideo = createSection(column, QStringLiteral("Video"), btnVideo, vleVideo,
+                             QStringLiteral("Video"),
+                             {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
+                              QStringLiteral("Bit Rate"), QStringLiteral("Frame Rate"),
+                              QStringLiteral("Aspect"), QStringLiteral("Disable Video")});
+    panAudio = createSection(column, QStringLiteral("Audio"), btnAudio, vleAudio,
+                             QStringLiteral("Audio"),
+                             {QStringLiteral("Audio Codec"), QStringLiteral("Audio Bitrate"),
+                              QStringLiteral("Sample Rate"), QStringLiteral("Channels"),
+                              QStringLiteral("Volumn"), QStringLiteral("Disable Audio")});
+    panAdvanced = createSection(
+            column, QStringLiteral("Advanced"), btnAdvanced, vleAdvanced,
+            QStringLiteral("Advanced"),
+            {QStringLiteral("Bit Exact Algorithms"), QStringLiteral("Deinterlace")});
+    column->addStretch(1);
+    ScrollBox1->setWidget(content);
+}
+
+QWidget *TSettingForm::createSection(QVBoxLayout *column, const QString &caption,
+                                     QToolButton *&button, TValueListEditor *&grid,
+                                     const QString &name, const QStringList &designRows)
+{
+    auto *header = new QWidget;
+    header->setObjectName(QStringLiteral("pan") + name);
+    header->setFixedHeight(18);
+    header->setAutoFillBackground(true);
+    QPalette palette = header->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Dark)); // the button shadow
+    header->setPalette(palette);
+    auto *title = new QLabel(QStringLiteral("      ") + caption, header);
+    title->setGeometry(0, 0, 349, 18);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->setStyleSheet(QStringLiteral("color: black;"));
+    button = make<QToolButton>(header, QStringLiteral("btn") + name, QStringLiteral("-"),
+                               QRect(5, 3, 12, 12));
+
+    grid = new TValueListEditor;
+    grid->setObjectName(QStringLiteral("vle") + name);
+    grid->SetColWidths(160, 200);
+    for (const QString &row : designRows)
+        grid->AppendRow(row, QString());
+    grid->setFixedHeight(grid->RowCount() * (TValueListEditor::DefaultRowHeight + 1));
+    column->addWidget(header);
+    column->addWidget(grid);
+    return header;
+}
+
+void TSettingForm::FormCreate()
+{
+    // The dialog's list is a copy of the main window's, taken once; nothing is chosen in it.
+    if (MainForm) {
+        for (int i = 0; i < MainForm->cmbProfile->count(); ++i)
+            cmbProfile->addItem(MainForm->cmbProfile->itemText(i));
+    }
+    cmbProfile->setCurrentIndex(-1);
+    LoadGeneralPage(PreferenceSection::Main);
+}
+
+void TSettingForm::FormShow()
+{
+    if (!MainForm)
+        return;
+    move(MainForm->frameGeometry().center() - rect().center());
+    // Without a modal loop of its own, the dialog keeps the main window from taking input.
+    MainForm->setEnabled(false);
+    edtOutputDir->setText(MainForm->edtOutputdir->text());
+}
+
+void TSettingForm::FormClose()
+{
+    if (MainForm)
+        MainForm->setEnabled(true);
+}
+
+void TSettingForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Spontaneous events come from the window system (restoring a minimised desktop).
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TSettingForm::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        FormClose();
+}
+
+void TSettingForm::btnOKClick()
+{
+    if (MainForm)
+        MainForm->edtOutputdir->setText(edtOutputDir->text());
+    const bool preferencesSaved = SaveGeneralPage();
+
+    const QString profile = ChosenProfilePath();
+    const bool profileSaved = !QFileInfo(profile).isFile() || SaveGridsToProfile(profile);
+    // The main window shows what was saved; after a failed save there is nothing new to show.
+    if (profileSaved && MainForm
+        && MainForm->cmbProfile->currentText() == cmbProfile->currentText())
+        MainForm->cmbProfileChange();
+
+    // A dialog whose changes were not all written stays open, so the user can try again, save
+    // the profile elsewhere or cancel.
+    if (preferencesSaved && profileSaved)
+        close();
+}
+
+void TSettingForm::btnCancelClick()
+{
+    close();
 }

@@ -109,6 +109,17 @@ void TestOutputName::realFilesAreConsulted()
              folder + sep + QStringLiteral("clip_1_2.mp4"));
     QCOMPARE(OutputPathFor(folder, task, QStringLiteral(".mp4"), 0, false),
              folder + sep + QStringLiteral("clip.mp4"));
+
+    // The input reached through another spelling of its folder is never the output.
+    task.InputFile = folder + sep + QStringLiteral("clip.mp4");
+    const QString sameFolder = folder + sep + QStringLiteral("..") + sep + QDir(folder).dirName();
+    QCOMPARE(OutputPathFor(sameFolder, task, QStringLiteral(".mp4"), 0, false),
+             sameFolder + sep + QStringLiteral("clip_1.mp4"));
+    QVERIFY(QFile::link(folder + sep + QStringLiteral("clip.mp4"),
+                        folder + sep + QStringLiteral("link.mp4")));
+    task.NewFileName = QStringLiteral("link");
+    QCOMPARE(OutputPathFor(folder, task, QStringLiteral(".mp4"), 1, false),
+             folder + sep + QStringLiteral("link_2.mp4"));
 }
 
 VANTREL_TEST_MAIN(TestOutputName)
