@@ -33,6 +33,8 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    // A run in progress ends first, so the close saves and ends as usual.
+    StopRunForClose();
     FormClose();
     QWidget::closeEvent(event);
 }
