@@ -240,7 +240,7 @@ void TMainForm::EndStoppedRun(int task)
 {
     timerTime->stop();
     setStatus(*ltvTaskItems, task, QStringLiteral("Stop"));
-    // Closing the window needs no answer to a question it did not ask.
+    // The user is closing the window: nothing to tell them.
     if (!RunClosing)
         Platform::MessageBox(this, QStringLiteral("The Coversion is canceled."),
                              QStringLiteral("Cancel"), Platform::MessageIcon::Information,
