@@ -239,9 +239,6 @@ private:
     void createTaskPane();
     void createProfilePane();
     void createBottomPane();
-    QWidget *createSection(QVBoxLayout *column, const QString &caption, QToolButton *&button,
-                           TValueListEditor *&grid, const QString &name,
-                           const QStringList &designRows);
 
     StartupInfo m_startup;
 };

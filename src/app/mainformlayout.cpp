@@ -1,6 +1,7 @@
 // The main window's controls, at the places and sizes of its fixed layout.
 #include "app/mainform.h"
 
+#include "profiles/gridsection.h"
 #include "profiles/valuelisteditor.h"
 #include "tasks/tasklistmodel.h"
 #include "tasks/tasklistview.h"
@@ -130,30 +131,6 @@ void TMainForm::createTaskPane()
                                       .arg(CaptionColor.name()));
 }
 
-QWidget *TMainForm::createSection(QVBoxLayout *column, const QString &caption, QToolButton *&button,
-                                  TValueListEditor *&grid, const QString &name,
-                                  const QStringList &designRows)
-{
-    auto *header = panel(nullptr, QStringLiteral("pan") + name, QRect(0, 0, 237, 18),
-                         SectionHeaderColor);
-    header->setFixedHeight(18);
-    auto *title = new QLabel(QStringLiteral("      ") + caption, header);
-    title->setGeometry(0, 0, 237, 18);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    button = make<QToolButton>(header, QStringLiteral("btn") + name, QRect(5, 3, 12, 12));
-    button->setText(QStringLiteral("-"));
-    grid = new TValueListEditor;
-    grid->setObjectName(QStringLiteral("vle") + name);
-    for (const QString &row : designRows)
-        grid->AppendRow(row, QString());
-    grid->setFixedHeight(grid->RowCount() * (TValueListEditor::DefaultRowHeight + 1));
-    column->addWidget(header);
-    column->addWidget(grid);
-    return header;
-}
-
 void TMainForm::createProfilePane()
 {
     panProfile = panel(this, QStringLiteral("panProfile"), QRect(552, 15, 260, 442), Backdrop);
@@ -174,24 +151,26 @@ void TMainForm::createProfilePane()
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    panOutput = createSection(column, QStringLiteral("Output"), btnOutput, vleOutput,
-                              QStringLiteral("Output"),
-                              {QStringLiteral("New Filename"), QStringLiteral("Start Time"),
-                               QStringLiteral("End Time")});
-    panVideo = createSection(column, QStringLiteral("Video"), btnVideo, vleVideo,
-                             QStringLiteral("Video"),
-                             {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
-                              QStringLiteral("Bit Rate"), QStringLiteral("Frame Rate"),
-                              QStringLiteral("Aspect"), QStringLiteral("Disable Video")});
-    panAudio = createSection(column, QStringLiteral("Audio"), btnAudio, vleAudio,
-                             QStringLiteral("Audio"),
-                             {QStringLiteral("Audio Codec"), QStringLiteral("Audio Bitrate"),
-                              QStringLiteral("Sample Rate"), QStringLiteral("Channels"),
-                              QStringLiteral("Volumn"), QStringLiteral("Disable Audio")});
-    panAdvanced = createSection(
-            column, QStringLiteral("Advanced"), btnAdvanced, vleAdvanced,
-            QStringLiteral("Advanced"),
-            {QStringLiteral("Bit Exact Algorithms"), QStringLiteral("Deinterlace")});
+    GridSection output = AddGridSection(column, QStringLiteral("Output"), SectionHeaderColor, 237,
+                                        DesignTimeRows(0));
+    GridSection video = AddGridSection(column, QStringLiteral("Video"), SectionHeaderColor, 237,
+                                       DesignTimeRows(1));
+    GridSection audio = AddGridSection(column, QStringLiteral("Audio"), SectionHeaderColor, 237,
+                                       DesignTimeRows(2));
+    GridSection advanced = AddGridSection(column, QStringLiteral("Advanced"), SectionHeaderColor,
+                                          237, DesignTimeRows(3));
+    panOutput = output.header;
+    btnOutput = output.button;
+    vleOutput = output.grid;
+    panVideo = video.header;
+    btnVideo = video.button;
+    vleVideo = video.grid;
+    panAudio = audio.header;
+    btnAudio = audio.button;
+    vleAudio = audio.grid;
+    panAdvanced = advanced.header;
+    btnAdvanced = advanced.button;
+    vleAdvanced = advanced.grid;
     column->addStretch(1);
     sbxProfile->setWidget(content);
 }

@@ -2,6 +2,8 @@
 #include "settings/settingform.h"
 
 #include "app/mainform.h"
+#include "profiles/gridsection.h"
+#include "profiles/valuelisteditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -135,54 +137,28 @@ void TSettingForm::createProfilesPage()
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    // The same design-time rows as the main window's grids, until a profile is chosen.
-    panVideo = createSection(column, QStringLiteral("Video"), btnVideo, vleVideo,
-                             QStringLiteral("Video"),
-                             {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
-                              QStringLiteral("Bit Rate"), QStringLiteral("Frame Rate"),
-                              QStringLiteral("Aspect"), QStringLiteral("Disable Video")});
-    panAudio = createSection(column, QStringLiteral("Audio"), btnAudio, vleAudio,
-                             QStringLiteral("Audio"),
-                             {QStringLiteral("Audio Codec"), QStringLiteral("Audio Bitrate"),
-                              QStringLiteral("Sample Rate"), QStringLiteral("Channels"),
-                              QStringLiteral("Volumn"), QStringLiteral("Disable Audio")});
-    panAdvanced = createSection(
-            column, QStringLiteral("Advanced"), btnAdvanced, vleAdvanced,
-            QStringLiteral("Advanced"),
-            {QStringLiteral("Bit Exact Algorithms"), QStringLiteral("Deinterlace")});
+    // The same design-time rows as the main window's grids, until a profile is chosen; the
+    // headers in the button shadow colour.
+    const QColor shadow = palette().color(QPalette::Dark);
+    GridSection video
+            = AddGridSection(column, QStringLiteral("Video"), shadow, 349, DesignTimeRows(1));
+    GridSection audio
+            = AddGridSection(column, QStringLiteral("Audio"), shadow, 349, DesignTimeRows(2));
+    GridSection advanced
+            = AddGridSection(column, QStringLiteral("Advanced"), shadow, 349, DesignTimeRows(3));
+    panVideo = video.header;
+    btnVideo = video.button;
+    vleVideo = video.grid;
+    panAudio = audio.header;
+    btnAudio = audio.button;
+    vleAudio = audio.grid;
+    panAdvanced = advanced.header;
+    btnAdvanced = advanced.button;
+    vleAdvanced = advanced.grid;
+    for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
+        grid->SetColWidths(160, 200);
     column->addStretch(1);
     ScrollBox1->setWidget(content);
-}
-
-QWidget *TSettingForm::createSection(QVBoxLayout *column, const QString &caption,
-                                     QToolButton *&button, TValueListEditor *&grid,
-                                     const QString &name, const QStringList &designRows)
-{
-    auto *header = new QWidget;
-    header->setObjectName(QStringLiteral("pan") + name);
-    header->setFixedHeight(18);
-    header->setAutoFillBackground(true);
-    QPalette palette = header->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Dark)); // the button shadow
-    header->setPalette(palette);
-    auto *title = new QLabel(QStringLiteral("      ") + caption, header);
-    title->setGeometry(0, 0, 349, 18);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    title->setStyleSheet(QStringLiteral("color: black;"));
-    button = make<QToolButton>(header, QStringLiteral("btn") + name, QStringLiteral("-"),
-                               QRect(5, 3, 12, 12));
-
-    grid = new TValueListEditor;
-    grid->setObjectName(QStringLiteral("vle") + name);
-    grid->SetColWidths(160, 200);
-    for (const QString &row : designRows)
-        grid->AppendRow(row, QString());
-    grid->setFixedHeight(grid->RowCount() * (TValueListEditor::DefaultRowHeight + 1));
-    column->addWidget(header);
-    column->addWidget(grid);
-    return header;
 }
 
 void TSettingForm::FormCreate()

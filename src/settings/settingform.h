@@ -99,9 +99,6 @@ protected:
 private:
     void createGeneralPage();
     void createProfilesPage();
-    QWidget *createSection(QVBoxLayout *column, const QString &caption, QToolButton *&button,
-                           TValueListEditor *&grid, const QString &name,
-                           const QStringList &designRows);
     void bindProfileHandlers();
     void repaintGrids();
 };
