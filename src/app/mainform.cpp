@@ -36,6 +36,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     bindProfileHandlers();
     bindConversionHandlers();
     bindPreferencesHandlers();
+    bindSectionHandlers();
 }
 
 TMainForm::~TMainForm()

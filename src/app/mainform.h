@@ -53,6 +53,14 @@ public:
     QString InputMask;
     QString OpenDialogFilter;
 
+    // The collapsible sections of the parameter column; each is bound to its header's button
+    // and to a double click on the header.
+    void bindSectionHandlers();
+    void btnOutputClick();
+    void btnVideoClick();
+    void btnAudioClick();
+    void btnAdvancedClick();
+
     // --- Task list -------------------------------------------------------------------------
     void bindTaskCommands();
     void bindOutputSettings();

@@ -41,6 +41,18 @@ GridSection AddGridSection(QVBoxLayout *column, const QString &name, const QColo
     return section;
 }
 
+void ToggleSection(QToolButton *button, TValueListEditor *grid)
+{
+    if (button->text() == QLatin1String("+")) {
+        const int rows = grid->RowCount();
+        grid->setFixedHeight(rows * TValueListEditor::DefaultRowHeight + rows + 1);
+        button->setText(QStringLiteral("-"));
+    } else {
+        grid->setFixedHeight(1);
+        button->setText(QStringLiteral("+"));
+    }
+}
+
 QStringList DesignTimeRows(int grid)
 {
     switch (grid) {

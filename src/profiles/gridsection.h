@@ -23,5 +23,9 @@ struct GridSection
 GridSection AddGridSection(QVBoxLayout *column, const QString &name, const QColor &headerColor,
                            int width, const QStringList &designRows);
 
+// Collapses the section to a one-pixel grid, or expands it to its rows (17 pixels each plus
+// the grid lines); the button's caption, "-" or "+", is the section's only state.
+void ToggleSection(QToolButton *button, TValueListEditor *grid);
+
 // The rows the grids show before any profile is loaded: 0 output, 1 video, 2 audio, 3 advanced.
 QStringList DesignTimeRows(int grid);

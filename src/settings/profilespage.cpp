@@ -3,6 +3,7 @@
 #include "settings/settingform.h"
 
 #include "platform/platform.h"
+#include "profiles/gridsection.h"
 #include "profiles/newinifiles.h"
 #include "profiles/profilecatalogue.h"
 #include "profiles/profileloader.h"
@@ -14,23 +15,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QToolButton>
-
-namespace {
-
-// Collapsing leaves the grid one pixel high in its place; expanding shows every row.
-void ToggleSection(QToolButton *button, TValueListEditor *grid)
-{
-    if (button->text() == QLatin1String("+")) {
-        const int rows = grid->RowCount();
-        grid->setFixedHeight(rows * TValueListEditor::DefaultRowHeight + rows + 1);
-        button->setText(QStringLiteral("-"));
-    } else {
-        grid->setFixedHeight(1);
-        button->setText(QStringLiteral("+"));
-    }
-}
-
-} // namespace
 
 void TSettingForm::bindProfileHandlers()
 {
