@@ -63,7 +63,12 @@ void BuildProfileArguments(const QString &profilePath, const GridText &gridText,
             value.clear();
         arguments += QLatin1Char(' ') + command + QLatin1Char(' ') + value;
     }
-    SaveAndFree(ini);
+    try {
+        SaveAndFree(ini);
+    } catch (const EIniFileError &) {
+        // The profile was only read: the file on disk stays as it was and the arguments are
+        // whole, so a profile that cannot be written (a read-only install) still converts.
+    }
 }
 
 QString BuildTaskCommandLine(const ltvItemData &task, const QString &profileArguments,

@@ -19,7 +19,8 @@ using GridText = std::function<QString(int grid, const QString &name)>;
 // letter case, or the text itself when no caption is (a custom size); a caption without a Value
 // item of its own gives nothing. A read-only plain parameter gives the profile's "Value", any
 // other plain parameter the grid's text. The profile is rewritten through the INI store, as
-// every reader of it does; EIniFileError from reading or writing it reaches the caller.
+// every reader of it does; EIniFileError from reading it reaches the caller, while a failure to
+// write it back is ignored (nothing was changed).
 void BuildProfileArguments(const QString &profilePath, const GridText &gridText,
                            QString &arguments);
 

@@ -8,6 +8,7 @@
 #include "conversion/outputname.h"
 #include "conversion/progressreport.h"
 #include "platform/platform.h"
+#include "profiles/newinifiles.h"
 #include "profiles/profilecatalogue.h"
 #include "profiles/valuelisteditor.h"
 #include "settings/settingform.h"
@@ -17,6 +18,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -72,7 +74,17 @@ void TMainForm::tbtnStartClick()
     if (ltvTaskItems->Count() == 0)
         return;
     LockControls();
-    RunConversion(ProfileArguments());
+    QString arguments;
+    try {
+        arguments = ProfileArguments();
+    } catch (const EIniFileError &error) {
+        // A profile that cannot be read would convert without its settings: say so instead.
+        Platform::MessageBox(this, error.message(), QGuiApplication::applicationDisplayName(),
+                             Platform::MessageIcon::Error, Platform::MessageButtons::Ok);
+        UnlockControls();
+        return;
+    }
+    RunConversion(arguments);
     UnlockControls();
 }
 

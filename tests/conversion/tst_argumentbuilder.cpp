@@ -1,10 +1,13 @@
 #include "testmain.h"
 
+#include "profiles/newinifiles.h"
+
 #include "conversion/argumentbuilder.h"
 #include "conversion/commandline.h"
 #include "tasks/taskrecord.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -69,6 +72,7 @@ class TestArgumentBuilder : public QObject
 private slots:
     void profileArguments_data();
     void profileArguments();
+    void unwritableProfileStillGivesItsArguments();
     void missingProfileAddsNothing();
     void taskCommandLine_data();
     void taskCommandLine();
@@ -156,6 +160,29 @@ void TestArgumentBuilder::profileArguments()
     QString arguments = before;
     BuildProfileArguments(path, gridsShowing(shown), arguments);
     QCOMPARE(arguments, before + expected);
+}
+
+void TestArgumentBuilder::unwritableProfileStillGivesItsArguments()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("locked.apf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Main]\r\nPara=1\r\n0=Crf\r\n[Crf]\r\nSort=1\r\nList=0\r\ncmd=-crf\r\n");
+    file.close();
+    // Tests run as root, whom permissions do not stop: an immutable file refuses even root.
+    if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) != 0)
+        QSKIP("chattr +i is not available here");
+    QString arguments;
+    bool threw = false;
+    try {
+        BuildProfileArguments(path, gridsShowing({"1/Crf=20"}), arguments);
+    } catch (const EIniFileError &) {
+        threw = true;
+    }
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+    QVERIFY(!threw);
+    QCOMPARE(arguments, QStringLiteral(" -crf 20"));
 }
 
 void TestArgumentBuilder::missingProfileAddsNothing()
