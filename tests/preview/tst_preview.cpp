@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QProcess>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QVideoWidget>
@@ -86,6 +88,7 @@ private slots:
     void timeLabelFollowsThePlayingGraph();
     void heldThumbIsLeftAlone();
     void startOfABatchStopsThePreview();
+    void realGraphPlaysAClip();
 
 private:
     void addTasks(int count);
@@ -297,6 +300,40 @@ void TestPreview::startOfABatchStopsThePreview()
     // The preview stays usable during the run.
     QVERIFY(MainForm->sbtnPlay->isEnabled());
     MainForm->UnlockControls();
+}
+
+// The media player itself, on a generated clip: activated on demand, it plays, pauses, stops
+// and seeks without the window having to know anything of it.
+void TestPreview::realGraphPlaysAClip()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath(QStringLiteral("clip.mp4"));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {"-v", "error", "-y", "-f", "lavfi", "-i",
+                  "testsrc=size=160x120:rate=10:duration=2", "-c:v", "mpeg4", clip});
+    if (!ffmpeg.waitForFinished(20000) || ffmpeg.exitCode() != 0)
+        QSKIP("ffmpeg could not make the clip");
+
+    QWidget host;
+    auto *graph = new TMediaPreviewGraph(&host);
+    QCOMPARE(graph->State(), gsUninitialized);
+    graph->Activate();
+    QVERIFY(graph->IsActive());
+    QVERIFY(host.findChild<QVideoWidget *>());
+    QCOMPARE(graph->State(), gsStopped);
+    QVERIFY(graph->RenderFile(clip));
+    graph->Run();
+    QTRY_COMPARE_WITH_TIMEOUT(graph->State(), gsPlaying, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(graph->DurationSeconds() > 1.5, 5000);
+    graph->Pause();
+    QTRY_COMPARE_WITH_TIMEOUT(graph->State(), gsPaused, 5000);
+    graph->Seek(1);
+    QTRY_VERIFY_WITH_TIMEOUT(graph->PositionSeconds() >= 0.9, 5000);
+    graph->Stop();
+    QCOMPARE(graph->State(), gsStopped);
+    graph->Clear();
+    QVERIFY(!graph->RenderFile(dir.filePath(QStringLiteral("missing.mp4"))));
 }
 
 VANTREL_TEST_MAIN(TestPreview)
