@@ -37,6 +37,7 @@ TMainForm::TMainForm(const StartupInfo &startup, QWidget *parent)
     bindConversionHandlers();
     bindPreferencesHandlers();
     bindSectionHandlers();
+    bindPreviewHandlers();
 }
 
 TMainForm::~TMainForm()

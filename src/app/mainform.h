@@ -15,11 +15,13 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
+class QSlider;
 class QTimer;
 class QToolButton;
 class QVBoxLayout;
 class TAdvListView;
 class TEncoderProcess;
+class TPreviewGraph;
 class TTaskListModel;
 class TValueListEditor;
 
@@ -172,6 +174,19 @@ public:
     bool RunEnding = false;
 
     // --- Preview -------------------------------------------------------------------------
+    // The player's graph, a child of VideoWindow1; tests may put another in its place.
+    TPreviewGraph *FilterGraph = nullptr;
+    void bindPreviewHandlers();
+    // Plays the selected task with the lowest row from its beginning.
+    void PreviewSelectedTask();
+    void ltvTaskDblClick();
+    void sbtnPlayClick();
+    void sbtnPauseClick();
+    void sbtnStopClick();
+    // Once a second while playing: the bar follows the graph unless its thumb is held, then
+    // TrackBarTimer.
+    void TrackBarTick();
+    void TrackBarTimer();
 
     // --- Controls ------------------------------------------------------------------------
     QWidget *panTop = nullptr;
@@ -237,6 +252,15 @@ public:
     QProgressBar *pgbTotal = nullptr;
     QLabel *labTotalProgress = nullptr;
     QTimer *timerTime = nullptr;
+
+    // Preview
+    QWidget *VideoWindow1 = nullptr;
+    QSlider *TrackBar = nullptr;
+    QTimer *tmrTrackBar = nullptr;
+    QToolButton *sbtnPlay = nullptr;
+    QToolButton *sbtnPause = nullptr;
+    QToolButton *sbtnStop = nullptr;
+    QLabel *labPreviewTime = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -106,9 +106,9 @@ void TMainForm::StopRunForClose()
     TerminateEncoder();
 }
 
-// The preview has no player yet; once it has, a run must stop it here first.
 void TMainForm::LockControls()
 {
+    sbtnStopClick();
     for (QWidget *control : std::initializer_list<QWidget *> {
                  sbtnAddFile, sbtnAddDir, sbtnUp, sbtnDown, sbtnDelete, sbtnClear, sbtnOptions})
         control->setEnabled(false);
