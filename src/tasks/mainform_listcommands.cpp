@@ -39,7 +39,6 @@ void TMainForm::bindTaskCommands()
 {
     ppmTask = new QMenu(this);
     ppmTask->setObjectName(QStringLiteral("ppmTask"));
-    // "Open" previews the task once the player exists.
     mniOpen = menuItem(ppmTask, QStringLiteral("mniOpen"), QStringLiteral("Open"));
     ppmTask->addSeparator();
     mniAddFiles = menuItem(ppmTask, QStringLiteral("mniAddFiles"), QStringLiteral("Add Files..."));
