@@ -135,7 +135,7 @@ void TMainForm::createProfilePane()
 {
     panProfile = panel(this, QStringLiteral("panProfile"), QRect(552, 15, 260, 442), Backdrop);
     panel(panProfile, QStringLiteral("panProfileStrip"), QRect(250, 0, 10, 442), Qt::white);
-    panPreview = panel(panProfile, QStringLiteral("panPreview"), QRect(0, 0, 250, 225), Qt::black);
+    panPreview = panel(panProfile, QStringLiteral("panPreview"), QRect(0, 0, 250, 225), Backdrop);
     auto *caption = label(panProfile, QStringLiteral("Profile"), QPoint(8, 222));
     caption->setStyleSheet(
             QStringLiteral("color: %1; font-weight: bold;").arg(CaptionColor.name()));
