@@ -1,5 +1,6 @@
 // The main window's controls, at the places and sizes of its fixed layout.
 #include "app/mainform.h"
+#include "app/placedwidget.h"
 
 #include "profiles/gridsection.h"
 #include "profiles/valuelisteditor.h"
@@ -21,18 +22,9 @@ const QColor SectionHeaderColor(91, 172, 242);
 const QColor CaptionColor(235, 235, 235);
 const QColor TaskHeaderColor(202, 227, 255);
 
-template<typename T>
-T *make(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QWidget *panel(QWidget *parent, const QString &name, const QRect &geometry, const QColor &color)
 {
-    auto *widget = make<QWidget>(parent, name, geometry);
+    auto *widget = MakePlaced<QWidget>(parent, name, geometry);
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
@@ -43,7 +35,7 @@ QWidget *panel(QWidget *parent, const QString &name, const QRect &geometry, cons
 QToolButton *flatButton(QWidget *parent, const QString &name, const QString &caption,
                         const QRect &geometry)
 {
-    auto *button = make<QToolButton>(parent, name, geometry);
+    auto *button = MakePlaced<QToolButton>(parent, name, geometry);
     button->setText(caption);
     button->setToolTip(caption);
     button->setAutoRaise(true);
@@ -141,8 +133,8 @@ void TMainForm::createProfilePane()
             QStringLiteral("color: %1; font-weight: bold;").arg(CaptionColor.name()));
     caption->adjustSize();
 
-    sbxProfile
-            = make<QScrollArea>(panProfile, QStringLiteral("sbxProfile"), QRect(0, 238, 237, 196));
+    sbxProfile = MakePlaced<QScrollArea>(panProfile, QStringLiteral("sbxProfile"),
+                                         QRect(0, 238, 237, 196));
     sbxProfile->setFrameShape(QFrame::NoFrame);
     sbxProfile->setWidgetResizable(true);
     sbxProfile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -184,21 +176,21 @@ void TMainForm::createBottomPane()
             = panel(panBottom, QStringLiteral("panBottomCenter"), QRect(10, 0, 637, 90), Backdrop);
     const QString captionStyle = QStringLiteral("color: %1;").arg(CaptionColor.name());
     label(panBottomCenter, QStringLiteral("Profile:"), QPoint(36, 11))->setStyleSheet(captionStyle);
-    cmbProfile
-            = make<QComboBox>(panBottomCenter, QStringLiteral("cmbProfile"), QRect(74, 8, 463, 21));
+    cmbProfile = MakePlaced<QComboBox>(panBottomCenter, QStringLiteral("cmbProfile"),
+                                       QRect(74, 8, 463, 21));
     cmbProfile->setEditable(false);
-    bbtnSetting = make<QPushButton>(panBottomCenter, QStringLiteral("bbtnSetting"),
-                                    QRect(546, 5, 75, 25));
+    bbtnSetting = MakePlaced<QPushButton>(panBottomCenter, QStringLiteral("bbtnSetting"),
+                                          QRect(546, 5, 75, 25));
     bbtnSetting->setText(QStringLiteral("&Detail"));
     label(panBottomCenter, QStringLiteral("Output Path:"), QPoint(2, 44))
             ->setStyleSheet(captionStyle);
-    edtOutputdir = make<QLineEdit>(panBottomCenter, QStringLiteral("edtOutputdir"),
-                                   QRect(75, 39, 329, 21));
-    bbtnBrowser = make<QPushButton>(panBottomCenter, QStringLiteral("bbtnBrowser"),
-                                    QRect(411, 37, 75, 25));
+    edtOutputdir = MakePlaced<QLineEdit>(panBottomCenter, QStringLiteral("edtOutputdir"),
+                                         QRect(75, 39, 329, 21));
+    bbtnBrowser = MakePlaced<QPushButton>(panBottomCenter, QStringLiteral("bbtnBrowser"),
+                                          QRect(411, 37, 75, 25));
     bbtnBrowser->setText(QStringLiteral("&Browse"));
-    bbtnOpen = make<QPushButton>(panBottomCenter, QStringLiteral("bbtnOpen"),
-                                 QRect(494, 36, 75, 25));
+    bbtnOpen = MakePlaced<QPushButton>(panBottomCenter, QStringLiteral("bbtnOpen"),
+                                       QRect(494, 36, 75, 25));
     bbtnOpen->setText(QStringLiteral("&Open"));
 
     // Swapped with the idle panel while a run lasts; the same place and width.
@@ -211,11 +203,12 @@ void TMainForm::createBottomPane()
     const QString bigStyle = QStringLiteral(
             "QToolButton { color: white; font: bold 14pt; border-radius: 8px; background: %1; }"
             "QToolButton:hover { background: %2; }");
-    imgStart
-            = make<QToolButton>(panBottomRight, QStringLiteral("imgStart"), QRect(16, 12, 133, 65));
+    imgStart = MakePlaced<QToolButton>(panBottomRight, QStringLiteral("imgStart"),
+                                       QRect(16, 12, 133, 65));
     imgStart->setText(QStringLiteral("Start"));
     imgStart->setStyleSheet(bigStyle.arg(QStringLiteral("#3c9a3c"), QStringLiteral("#4cb84c")));
-    imgStop = make<QToolButton>(panBottomRight, QStringLiteral("imgStop"), QRect(16, 12, 133, 65));
+    imgStop = MakePlaced<QToolButton>(panBottomRight, QStringLiteral("imgStop"),
+                                      QRect(16, 12, 133, 65));
     imgStop->setText(QStringLiteral("Stop"));
     imgStop->setStyleSheet(bigStyle.arg(QStringLiteral("#b83c3c"), QStringLiteral("#d04c4c")));
     imgStop->hide();

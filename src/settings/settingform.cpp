@@ -2,6 +2,7 @@
 #include "settings/settingform.h"
 
 #include "app/mainform.h"
+#include "app/placedwidget.h"
 #include "profiles/gridsection.h"
 #include "profiles/valuelisteditor.h"
 
@@ -22,26 +23,7 @@
 
 TSettingForm *SettingForm = nullptr;
 
-namespace {
-
-template<typename T>
-T *make(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-template<typename T>
-T *make(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *widget = make<T>(parent, name, geometry);
-    widget->setText(text);
-    return widget;
-}
-
-} // namespace
+namespace { } // namespace
 
 TSettingForm::TSettingForm(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -53,7 +35,7 @@ TSettingForm::TSettingForm(QWidget *parent)
     // The program ends when the main window closes, even with this window still open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    pgcSetting = make<QTabWidget>(this, QStringLiteral("pgcSetting"), QRect(8, 8, 375, 446));
+    pgcSetting = MakePlaced<QTabWidget>(this, QStringLiteral("pgcSetting"), QRect(8, 8, 375, 446));
     tabGeneral = new QWidget;
     tabGeneral->setObjectName(QStringLiteral("tabGeneral"));
     tabProfiles = new QWidget;
@@ -63,12 +45,12 @@ TSettingForm::TSettingForm(QWidget *parent)
     createGeneralPage();
     createProfilesPage();
 
-    btnDefault = make<QPushButton>(this, QStringLiteral("btnDefault"),
-                                   QStringLiteral("&Load Default"), QRect(8, 464, 96, 25));
-    btnOK = make<QPushButton>(this, QStringLiteral("btnOK"), QStringLiteral("&OK"),
-                              QRect(226, 464, 75, 25));
-    btnCancel = make<QPushButton>(this, QStringLiteral("btnCancel"), QStringLiteral("&Cancel"),
-                                  QRect(308, 464, 75, 25));
+    btnDefault = MakePlaced<QPushButton>(this, QStringLiteral("btnDefault"),
+                                         QStringLiteral("&Load Default"), QRect(8, 464, 96, 25));
+    btnOK = MakePlaced<QPushButton>(this, QStringLiteral("btnOK"), QStringLiteral("&OK"),
+                                    QRect(226, 464, 75, 25));
+    btnCancel = MakePlaced<QPushButton>(this, QStringLiteral("btnCancel"),
+                                        QStringLiteral("&Cancel"), QRect(308, 464, 75, 25));
 
     connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
@@ -80,43 +62,46 @@ TSettingForm::TSettingForm(QWidget *parent)
 
 void TSettingForm::createGeneralPage()
 {
-    auto *pathLabel = make<QLabel>(tabGeneral, QStringLiteral("labOutputDir"),
-                                   QStringLiteral("Default Output Path:"), QRect(12, 22, 120, 16));
-    edtOutputDir
-            = make<QLineEdit>(tabGeneral, QStringLiteral("edtOutputDir"), QRect(134, 19, 192, 21));
+    auto *pathLabel
+            = MakePlaced<QLabel>(tabGeneral, QStringLiteral("labOutputDir"),
+                                 QStringLiteral("Default Output Path:"), QRect(12, 22, 120, 16));
+    edtOutputDir = MakePlaced<QLineEdit>(tabGeneral, QStringLiteral("edtOutputDir"),
+                                         QRect(134, 19, 192, 21));
     pathLabel->setBuddy(edtOutputDir);
-    sbtnBrowse
-            = make<QToolButton>(tabGeneral, QStringLiteral("sbtnBrowse"), QRect(330, 18, 23, 23));
+    sbtnBrowse = MakePlaced<QToolButton>(tabGeneral, QStringLiteral("sbtnBrowse"),
+                                         QRect(330, 18, 23, 23));
     sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     sbtnBrowse->setAutoRaise(true);
 
-    auto *synLabel = make<QLabel>(tabGeneral, QStringLiteral("labSyn"),
-                                  QStringLiteral("Synchronization Mode:"), QRect(12, 60, 120, 16));
-    cmbSyn = make<QComboBox>(tabGeneral, QStringLiteral("cmbSyn"), QRect(134, 57, 192, 21));
+    auto *synLabel
+            = MakePlaced<QLabel>(tabGeneral, QStringLiteral("labSyn"),
+                                 QStringLiteral("Synchronization Mode:"), QRect(12, 60, 120, 16));
+    cmbSyn = MakePlaced<QComboBox>(tabGeneral, QStringLiteral("cmbSyn"), QRect(134, 57, 192, 21));
     cmbSyn->setEditable(false);
     cmbSyn->addItems({QStringLiteral("Auto"), QStringLiteral("Force Mode"),
                       QStringLiteral("Progressive Mode")});
     synLabel->setBuddy(cmbSyn);
 
-    chkOpenDir = make<QCheckBox>(tabGeneral, QStringLiteral("chkOpenDir"),
-                                 QStringLiteral("Open the output directory when the task is "
-                                                "completed. "),
-                                 QRect(12, 100, 341, 20));
-    chkExit = make<QCheckBox>(tabGeneral, QStringLiteral("chkExit"),
-                              QStringLiteral("Exit the program when the task is completed."),
-                              QRect(12, 128, 341, 20));
-    chkTurnoff
-            = make<QCheckBox>(tabGeneral, QStringLiteral("chkTurnoff"),
-                              QStringLiteral("Turn off the computer when the task is completed."),
-                              QRect(12, 156, 341, 20));
+    chkOpenDir = MakePlaced<QCheckBox>(tabGeneral, QStringLiteral("chkOpenDir"),
+                                       QStringLiteral("Open the output directory when the task is "
+                                                      "completed. "),
+                                       QRect(12, 100, 341, 20));
+    chkExit = MakePlaced<QCheckBox>(tabGeneral, QStringLiteral("chkExit"),
+                                    QStringLiteral("Exit the program when the task is completed."),
+                                    QRect(12, 128, 341, 20));
+    chkTurnoff = MakePlaced<QCheckBox>(
+            tabGeneral, QStringLiteral("chkTurnoff"),
+            QStringLiteral("Turn off the computer when the task is completed."),
+            QRect(12, 156, 341, 20));
 
-    GroupBox1 = make<QGroupBox>(tabGeneral, QStringLiteral("GroupBox1"), QRect(12, 192, 341, 84));
+    GroupBox1 = MakePlaced<QGroupBox>(tabGeneral, QStringLiteral("GroupBox1"),
+                                      QRect(12, 192, 341, 84));
     GroupBox1->setTitle(QStringLiteral("Output File Overwrite"));
-    rdbOverWrite = make<QRadioButton>(GroupBox1, QStringLiteral("rdbOverWrite"),
-                                      QStringLiteral("Overwrite"), QRect(12, 24, 317, 20));
-    rdbRename = make<QRadioButton>(GroupBox1, QStringLiteral("rdbRename"),
-                                   QStringLiteral("Not overwrite (Rename to <Filename> + Index"),
-                                   QRect(12, 52, 317, 20));
+    rdbOverWrite = MakePlaced<QRadioButton>(GroupBox1, QStringLiteral("rdbOverWrite"),
+                                            QStringLiteral("Overwrite"), QRect(12, 24, 317, 20));
+    rdbRename = MakePlaced<QRadioButton>(
+            GroupBox1, QStringLiteral("rdbRename"),
+            QStringLiteral("Not overwrite (Rename to <Filename> + Index"), QRect(12, 52, 317, 20));
     // The design-time states are the first start's, should the preferences be unreadable.
     chkOpenDir->setChecked(true);
     rdbOverWrite->setChecked(true);
@@ -124,13 +109,14 @@ void TSettingForm::createGeneralPage()
 
 void TSettingForm::createProfilesPage()
 {
-    cmbProfile = make<QComboBox>(tabProfiles, QStringLiteral("cmbProfile"), QRect(8, 10, 254, 21));
+    cmbProfile = MakePlaced<QComboBox>(tabProfiles, QStringLiteral("cmbProfile"),
+                                       QRect(8, 10, 254, 21));
     cmbProfile->setEditable(false);
-    btnSaveAs = make<QPushButton>(tabProfiles, QStringLiteral("btnSaveAs"),
-                                  QStringLiteral("&Save as..."), QRect(270, 8, 87, 25));
+    btnSaveAs = MakePlaced<QPushButton>(tabProfiles, QStringLiteral("btnSaveAs"),
+                                        QStringLiteral("&Save as..."), QRect(270, 8, 87, 25));
 
-    ScrollBox1
-            = make<QScrollArea>(tabProfiles, QStringLiteral("ScrollBox1"), QRect(8, 42, 349, 366));
+    ScrollBox1 = MakePlaced<QScrollArea>(tabProfiles, QStringLiteral("ScrollBox1"),
+                                         QRect(8, 42, 349, 366));
     ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *content = new QWidget;
