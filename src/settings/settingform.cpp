@@ -23,8 +23,6 @@
 
 TSettingForm *SettingForm = nullptr;
 
-namespace { } // namespace
-
 TSettingForm::TSettingForm(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
